@@ -1,0 +1,192 @@
+#include "calc/design.h"
+
+#include <cmath>
+
+#include "calc/parse.h"
+
+namespace quill {
+namespace {
+
+// Length constants in feet x MHz: K / F is a length in feet.
+constexpr double kHalfWave = 492;
+constexpr double kReflector = 1036;
+constexpr double kDriven = 985;
+constexpr double kDirector1 = 867;
+constexpr double kDirector2 = 863.5;
+constexpr double kDirectorRest = 860;
+constexpr double kInchesPerFoot = 12;
+constexpr double kCentimetresPerInch = 2.54;
+
+// The arithmetic runs in double on single-precision fields, and every result
+// is rounded to single precision when it is stored. Faults are remembered the
+// way a floating-point unit keeps sticky status flags, and `check` turns them
+// into the run-time error the user sees. Underflow and inexact results are not
+// faults.
+class Arithmetic {
+ public:
+  double divide(double a, double b) {
+    if (b == 0) {
+      if (a == 0 || std::isnan(a)) {
+        invalid_ = true;
+      } else {
+        divisionByZero_ = true;
+      }
+    }
+    return finite(a / b, a, b);
+  }
+  double multiply(double a, double b) { return finite(a * b, a, b); }
+
+  // Rounds to single precision for storing in a field. A value beyond the
+  // single range overflows, and so does an infinite input, which only the
+  // frequency can be.
+  float store(double value) {
+    float stored = static_cast<float>(value);
+    if (std::isinf(stored) && !divisionByZero_) overflow_ = true;
+    return stored;
+  }
+
+  std::optional<RunTimeError> check() const {
+    if (divisionByZero_) return RunTimeError::divisionByZero();
+    if (overflow_ || invalid_) return RunTimeError::overflow();
+    return std::nullopt;
+  }
+
+ private:
+  double finite(double result, double a, double b) {
+    if (std::isinf(result) && std::isfinite(a) && std::isfinite(b) && b != 0) overflow_ = true;
+    return result;
+  }
+
+  bool divisionByZero_ = false;
+  bool overflow_ = false;
+  bool invalid_ = false;
+};
+
+// One calculation: the sequence of stores, checks and box writes.
+class Run {
+ public:
+  Run(DesignValues& record, Unit unit) : v_(record), unit_(unit) {}
+
+  Calculation operator()(std::string_view frequencyText) {
+    v_.FrequencyMHz = math_.store(ParseLeadingNumber(frequencyText));
+    if (spacings() && reflector() && element(kDriven, ResultBox::Text6, ResultBox::Text10) &&
+        element(kDirector1, ResultBox::Text8, ResultBox::Text11) &&
+        element(kDirector2, ResultBox::Text17, ResultBox::Text21)) {
+      element(kDirectorRest, ResultBox::Text19, ResultBox::Text23);
+    }
+    return std::move(result_);
+  }
+
+ private:
+  // Stores `value` into `field` and checks; false when the calculation stops.
+  bool store(float& field, double value) {
+    field = math_.store(value);
+    return passes();
+  }
+  bool passes() {
+    result_.error = math_.check();
+    return !result_.error;
+  }
+  void write(ResultBox box, float value) { result_.writes[result_.count++] = {box, value}; }
+
+  // K / F / 2 x 12, in the calculation's unit. In centimetres the status is
+  // checked once more before converting.
+  bool primary(float& field, double inchesNumerator, double divisor) {
+    double inches = math_.multiply(math_.divide(math_.divide(inchesNumerator, v_.FrequencyMHz), divisor), kInchesPerFoot);
+    if (unit_ == Unit::Centimetres) {
+      if (!passes()) return false;
+      inches = math_.multiply(inches, kCentimetresPerInch);
+    }
+    return store(field, inches);
+  }
+
+  bool spacings() {
+    // 492 / F is half a wavelength in feet: doubled, then x 12 for inches.
+    double halfWaveFeet = math_.divide(kHalfWave, v_.FrequencyMHz);
+    double inches = math_.multiply(math_.multiply(halfWaveFeet, 2), kInchesPerFoot);
+    if (unit_ == Unit::Centimetres) {
+      if (!passes()) return false;
+      inches = math_.multiply(inches, kCentimetresPerInch);
+    }
+    if (!store(v_.Wavelength, inches)) return false;
+    if (!store(v_.SpacingReflectorDriven, math_.multiply(v_.Wavelength, 0.25)) ||
+        !store(v_.SpacingDrivenD1, math_.multiply(v_.Wavelength, 0.15)) ||
+        !store(v_.SpacingD1D2, math_.multiply(v_.Wavelength, 0.2)) ||
+        !store(v_.SpacingDirectors, math_.multiply(v_.Wavelength, 0.25))) {
+      return false;
+    }
+    write(ResultBox::Text5, v_.SpacingReflectorDriven);
+    write(ResultBox::Text7, v_.SpacingDrivenD1);
+    write(ResultBox::Text12, v_.SpacingD1D2);
+    write(ResultBox::Text14, v_.SpacingDirectors);
+    return true;
+  }
+
+  bool reflector() {
+    if (!primary(v_.ReflectorHorizontal, kReflector, 2) ||
+        !store(v_.ReflectorVertical, math_.divide(v_.ReflectorHorizontal, 2))) {
+      return false;
+    }
+    write(ResultBox::Text4, v_.ReflectorHorizontal);
+    write(ResultBox::Text9, v_.ReflectorVertical);
+    return true;
+  }
+
+  bool element(double k, ResultBox horizontal, ResultBox vertical) {
+    if (!primary(v_.ElementHorizontal, k, 2) ||
+        !store(v_.ElementVertical, math_.divide(v_.ElementHorizontal, 2))) {
+      return false;
+    }
+    write(horizontal, v_.ElementHorizontal);
+    write(vertical, v_.ElementVertical);
+    return true;
+  }
+
+  DesignValues& v_;
+  Unit unit_;
+  Arithmetic math_;
+  Calculation result_;
+};
+
+}  // namespace
+
+std::string_view BoxName(ResultBox box) {
+  switch (box) {
+    case ResultBox::Text4: return "Text4";
+    case ResultBox::Text5: return "Text5";
+    case ResultBox::Text6: return "Text6";
+    case ResultBox::Text7: return "Text7";
+    case ResultBox::Text8: return "Text8";
+    case ResultBox::Text9: return "Text9";
+    case ResultBox::Text10: return "Text10";
+    case ResultBox::Text11: return "Text11";
+    case ResultBox::Text12: return "Text12";
+    case ResultBox::Text14: return "Text14";
+    case ResultBox::Text17: return "Text17";
+    case ResultBox::Text19: return "Text19";
+    case ResultBox::Text21: return "Text21";
+    case ResultBox::Text23: return "Text23";
+  }
+  return "";
+}
+
+Calculation Calculate(DesignValues& record, std::string_view frequencyText, Unit unit) {
+  return Run(record, unit)(frequencyText);
+}
+
+DesignValues& Design() {
+  static DesignValues record;
+  return record;
+}
+
+Calculation CalculateInches(std::string_view frequencyText) {
+  return Calculate(Design(), frequencyText, Unit::Inches);
+}
+
+Calculation CalculateCentimetres(std::string_view frequencyText) {
+  return Calculate(Design(), frequencyText, Unit::Centimetres);
+}
+
+float LastFrequency() { return Design().FrequencyMHz; }
+
+}  // namespace quill

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace quill {
+
+// The text shown for a single-precision value: the shortest decimal form with
+// at most 7 significant digits, no trailing zeros or trailing decimal point,
+// "-" before negative values, and exponent form ("2.952E+10", "1.5E-05") when
+// the value is too large or too small for 7 digits. `decimalSeparator` replaces
+// the "." (the user's locale decides it). Infinity and NaN read "Infinity",
+// "-Infinity" and "NaN".
+std::string FormatDimension(float value, std::string_view decimalSeparator = ".");
+
+}  // namespace quill
