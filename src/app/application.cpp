@@ -1,1 +1,16 @@
 #include "app/application.h"
+
+#include <QApplication>
+
+#include "app/version.h"
+#include "ui/common/forms.h"
+
+namespace quill::app {
+
+void SetUpApplication(QApplication& application) {
+  application.setApplicationName(QStringLiteral("quillcalc"));
+  application.setApplicationVersion(QStringLiteral(QUILLCALC_VERSION));
+  ui::installFontSubstitutes();
+}
+
+}  // namespace quill::app

@@ -1,10 +1,11 @@
 #include <QApplication>
-#include <QWidget>
+
+#include "app/application.h"
+#include "app/windows.h"
 
 int main(int argc, char* argv[]) {
-  QApplication app(argc, argv);
-  QWidget w;
-  w.setWindowTitle("Form1");
-  w.show();
-  return app.exec();
+  QApplication application(argc, argv);
+  quill::app::SetUpApplication(application);
+  quill::app::ShowMainWindow();
+  return application.exec();
 }

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+#include "calc/design.h"
+
+namespace quill::app {
+
+// The program's default error handling: a run-time error that a handler does
+// not deal with is shown to the user in a message box titled "quillcalc",
+// with its number and description. The program then goes on; the handler that
+// failed has changed nothing it did not finish.
+void ReportRunTimeError(const RunTimeError& error);
+
+// "Run-time error '11':\n\nDivision by zero"
+QString ErrorMessage(const RunTimeError& error);
+
+// Replaces how errors are shown (tests record them instead of opening a
+// modal message box). Returns the previous reporter; an empty one restores
+// the message box.
+using ErrorReporter = std::function<void(const RunTimeError&)>;
+ErrorReporter SetErrorReporter(ErrorReporter reporter);
+
+}  // namespace quill::app

@@ -1,0 +1,3 @@
+#include "ui/notes/frmabout.h"
+
+frmAbout::frmAbout(QWidget* parent) : QWidget(parent) {}

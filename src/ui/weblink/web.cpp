@@ -1,0 +1,3 @@
+#include "ui/weblink/web.h"
+
+web::web(QWidget* parent) : QWidget(parent) {}
