@@ -1,0 +1,61 @@
+#include "ui/notes/frmabout_design.h"
+
+namespace quill::ui::notes {
+namespace {
+
+constexpr QRgb kBlack = qRgb(0, 0, 0);
+constexpr FontSpec kNotesFont{kSansFace, 9.75};
+
+constexpr ControlDesign label(const char* name, const char* text, int left, int top, int width, int height,
+                              QRgb colour) {
+  return {name, Kind::Label, text, left, top, width, height, colour, kBackColour};
+}
+// The construction and operation notes read as printed paragraphs: no
+// border, on the window's colour, in a larger type.
+constexpr ControlDesign paragraph(const char* name, const char* text, int left, int top, int width,
+                                  int height) {
+  return {name, Kind::TextBox, text, left, top, width, height, 0, kBackColour, false, &kNotesFont};
+}
+constexpr ControlDesign picture(const char* name, const char* resource, int left, int top, int width,
+                                int height) {
+  return {name, Kind::Picture, resource, left, top, width, height};
+}
+
+constexpr char kConstruction[] =
+    "The Quillbeam is designed to be used with a non-metallic boom. Elements may \r\n"
+    "be horizontal tubes with small solid or tubing legs. The tubing may be crushed at \r\n"
+    "the ends for drilling and bolt the legs on or you may drill thru the larger tubing and \r\n"
+    "fasten with screws. Either way, the dimensions are measured to the center of the \r\n"
+    "bolt. Small overhangs are allowed. The antenna is very forgiving!. The prototype \r\n"
+    "had adjustment screws in the legs and 1/4 inch changes on 144 Mhz did not \r\n"
+    "affect the performance. You only require one insulator for the driven element.\r\n";
+
+constexpr char kOperation[] =
+    "As the antenna is unbalanced,a choke made of 6 turns of coax on a 6 inch diameter is required to "
+    "choke the rf. A ferrite coil off the back of a tv picture tube is helpfull here. The coax MUST be "
+    "allowed to droop away from the corner and horizontal element. If you are close to metal or the "
+    "ground, mount the antenna upside down. The first contact on the 2 meter protoype was over 200 miles "
+    "while sitting on a picnic table, upside down! It operates like a stacked vertical array but you will "
+    "find it also does horizontal contacts remarkably well.\r\n";
+
+constexpr char kAnecdote[] =
+    "One apartment dweller hung a 440 version upside down from his ceilling with suction cups and now "
+    "beams his signal around.\r\n";
+
+constexpr ControlDesign kControls[] = {
+    label("lblDescription", "OPERATION", 120, 3480, 1215, 330, kBlack),
+    label("lblDisclaimer", "TRICKS ...", 120, 5760, 855, 315, kBlack),
+    label("lblTitle", "SAMPLE SWR Of 146 mhz QUILLBEAM", 3720, 0, 3285, 240, kBlack),
+    label("lblVersion", "CONSTRUCTION:", 0, 1080, 1605, 225, 0),
+    paragraph("Text1", kConstruction, 120, 1560, 7095, 1935),
+    paragraph("Text2", kOperation, 120, 3720, 7095, 1935),
+    {"Text3", Kind::TextBox, kAnecdote, 120, 6000, 7095, 525},
+    picture("Picture1", ":/ui/notes/swr_chart.svg", 3000, 240, 4215, 1095),
+    picture("Picture2", ":/ui/notes/sketch.svg", 1440, 0, 1455, 1455),
+};
+
+}  // namespace
+
+std::span<const ControlDesign> controls() { return kControls; }
+
+}  // namespace quill::ui::notes
