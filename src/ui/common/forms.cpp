@@ -24,6 +24,10 @@ QFont designFont(const char* face, double points, bool bold, bool underline) {
   return font;
 }
 
+QString designText(const char* text) {
+  return QString::fromLatin1(text).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+}
+
 QFont defaultFont() { return designFont(kSansFace, 8.25); }
 
 static Qt::Alignment horizontal(Align align) {

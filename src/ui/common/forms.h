@@ -35,6 +35,10 @@ QFont designFont(const char* face, double points, bool bold = false, bool underl
 // The default font of every window: "MS Sans Serif" 8.25 pt.
 QFont defaultFont();
 
+// A design text as Qt shows it: lines are stored with CR LF, Qt text
+// widgets break on LF alone.
+QString designText(const char* text);
+
 enum class Align { Left, Centre, Right };
 
 // A single-line text box, optionally borderless, with its text aligned.

@@ -19,11 +19,6 @@ using namespace quill::ui;
 
 namespace {
 
-QString designText(const char* text) {
-  // Lines are stored with CR LF; Qt text widgets break on LF alone.
-  return QString::fromLatin1(text).replace(QLatin1String("\r\n"), QLatin1String("\n"));
-}
-
 QWidget* createControl(const form1::ControlDesign& d) {
   QWidget* widget = nullptr;
   if (d.kind == form1::Kind::Button) {
