@@ -2,10 +2,29 @@
 
 #include <QWidget>
 
-// The web link window: opens the author's web page in the default browser.
+class QLabel;
+
+// The web link window: tells the user the author's page will open in the
+// default browser and shows its address as a link. A click on the address
+// opens the page; nothing else in the window reacts. Modeless, no owner.
 class web : public QWidget {
   Q_OBJECT
 
  public:
   explicit web(QWidget* parent = nullptr);
+
+  // Controls, named as in the window design, in tab order.
+  QLabel* Label1;      // "The link will be opened in your default browser."
+  QLabel* Label2;      // "Click Link Below to "
+  QLabel* lblWebPage;  // the page's address, shown as a link
+
+  // Event handler: opens the author's page in the default browser, once per
+  // click, without waiting for the browser.
+  void lblWebPage_Click();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void createControls();
 };

@@ -1,0 +1,264 @@
+// The web link window: one instance, what a click on the link opens, what
+// happens when no browser can be started, the fixed frame, layout and texts,
+// and that no control takes the focus.
+#include <QApplication>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+#include <QUrl>
+
+#include "app/application.h"
+#include "app/errors.h"
+#include "app/windows.h"
+#include "ui/common/forms.h"
+#include "ui/main/form1.h"
+#include "ui/weblink/web.h"
+#include "ui/weblink/web_design.h"
+
+using namespace quill;
+
+// Stands in for the desktop's browser opener.
+class UrlRecorder : public QObject {
+  Q_OBJECT
+
+ public:
+  QList<QUrl> opened;
+
+ public slots:
+  void open(const QUrl& url) { opened << url; }
+};
+
+class TestWebLink : public QObject {
+  Q_OBJECT
+
+  web* window = nullptr;
+  UrlRecorder recorder;
+  QList<RunTimeError> errors;
+
+  static void closeAll() {
+    for (QWidget* w : QApplication::topLevelWidgets()) w->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+  static QList<web*> linkWindows() {
+    QList<web*> found;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      if (auto* link = qobject_cast<web*>(w)) found << link;
+    }
+    return found;
+  }
+  // Opens the window as the user does, with the main window's WEB LINK button.
+  static web* openFromMainWindow() {
+    QTest::mouseClick(app::ShowMainWindow()->Command3, Qt::LeftButton);
+    return app::WebLinkWindow();
+  }
+
+ private slots:
+  void initTestCase() {
+    // The offscreen platform cannot raise windows and says so each time.
+    static const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+          if (!message.contains(QLatin1String("does not support raise()"))) previous(type, context, message);
+        });
+    app::SetUpApplication(*qApp);
+  }
+
+  void init() {
+    recorder.opened.clear();
+    errors.clear();
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &recorder, "open");
+    app::SetErrorReporter([this](const RunTimeError& error) { errors << error; });
+    window = openFromMainWindow();
+    QVERIFY(window);
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+  }
+
+  void cleanup() {
+    closeAll();
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    app::SetErrorReporter({});
+  }
+
+  void oneInstance() {
+    QTest::mouseClick(app::MainWindow()->Command3, Qt::LeftButton);
+    QCOMPARE(linkWindows(), QList<web*>{window});
+    QCOMPARE(app::WebLinkWindow(), window);
+    QVERIFY(window->isVisible());
+    QVERIFY(app::MainWindow()->isVisible());
+
+    // Closed, it is gone; the next click builds it afresh.
+    QVERIFY(window->close());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(linkWindows().isEmpty());
+    QVERIFY(!app::WebLinkWindow());
+    window = openFromMainWindow();
+    QVERIFY(window);
+    QCOMPARE(linkWindows(), QList<web*>{window});
+  }
+
+  void linkOpensPageEachClick() {
+    const QUrl page(QStringLiteral("https://example.org/quillbeam/"), QUrl::StrictMode);
+    QTest::mouseClick(window->lblWebPage, Qt::LeftButton);
+    QCOMPARE(recorder.opened, QList<QUrl>{page});
+    QTest::mouseClick(window->lblWebPage, Qt::LeftButton, {}, QPoint(1, 1));
+    QCOMPARE(recorder.opened, (QList<QUrl>{page, page}));
+
+    // The page opened is fixed, whatever the label happens to show.
+    window->lblWebPage->setText(QStringLiteral("https://elsewhere.example.org"));
+    window->lblWebPage_Click();
+    QCOMPARE(recorder.opened.size(), 3);
+    QCOMPARE(recorder.opened.last(), page);
+    QVERIFY(errors.isEmpty());
+    QVERIFY(window->isVisible());
+  }
+
+  void otherClicksOpenNothing_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<Qt::MouseButton>("button");
+    QTest::newRow("Label1") << "Label1" << Qt::LeftButton;
+    QTest::newRow("Label2") << "Label2" << Qt::LeftButton;
+    QTest::newRow("window") << "" << Qt::LeftButton;
+    QTest::newRow("link, right button") << "lblWebPage" << Qt::RightButton;
+    QTest::newRow("link, middle button") << "lblWebPage" << Qt::MiddleButton;
+  }
+  void otherClicksOpenNothing() {
+    QFETCH(QString, name);
+    QFETCH(Qt::MouseButton, button);
+    QWidget* target = name.isEmpty() ? window : window->findChild<QWidget*>(name);
+    QVERIFY(target);
+    // The window's own surface: below the link, clear of every label.
+    const QPoint at = name.isEmpty() ? QPoint(5, 115) : QPoint(5, 5);
+    QCOMPARE(window->childAt(name.isEmpty() ? at : target->mapTo(window, at)), name.isEmpty() ? nullptr : target);
+    QTest::mouseClick(target, button, {}, at);
+    QVERIFY(recorder.opened.isEmpty());
+    QVERIFY(errors.isEmpty());
+  }
+
+  void pressOnLinkReleasedElsewhere() {
+    // Pressing the link and letting go off it is no click.
+    QTest::mousePress(window->lblWebPage, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseRelease(window->lblWebPage, Qt::LeftButton, {}, QPoint(5, 40));
+    QVERIFY(recorder.opened.isEmpty());
+  }
+
+  void noBrowserReportedAndWindowStays() {
+    // Without an opener (as under the offscreen platform) the page cannot be
+    // opened: the user is told where it is, and the program goes on.
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    const QRegularExpression unsupported(QStringLiteral("does not support .*openUrl"));
+    QTest::ignoreMessage(QtWarningMsg, unsupported);
+    QTest::mouseClick(window->lblWebPage, Qt::LeftButton);
+    QCOMPARE(errors.size(), 1);
+    QCOMPARE(errors.first().number, 53);
+    const QString description = QString::fromStdString(errors.first().description);
+    QVERIFY2(description.startsWith(QLatin1String("File not found")), qPrintable(description));
+    QVERIFY2(description.contains(QLatin1String("https://example.org/quillbeam/")), qPrintable(description));
+    QVERIFY(window->isVisible());
+    QCOMPARE(app::WebLinkWindow(), window);
+    QVERIFY(recorder.opened.isEmpty());
+
+    // Each click tries again.
+    QTest::ignoreMessage(QtWarningMsg, unsupported);
+    QTest::mouseClick(window->lblWebPage, Qt::LeftButton);
+    QCOMPARE(errors.size(), 2);
+  }
+
+  void noControlTakesFocus() {
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    for (QLabel* label : {window->Label1, window->Label2, window->lblWebPage}) {
+      QCOMPARE(label->focusPolicy(), Qt::NoFocus);
+    }
+    QCOMPARE(window->findChildren<QWidget*>().size(), 3);
+    QTest::keyClick(window, Qt::Key_Tab);
+    QWidget* focus = QApplication::focusWidget();
+    QVERIFY(!focus || !window->isAncestorOf(focus));
+    // Enter or Space on the window follows no link.
+    QTest::keyClick(window, Qt::Key_Return);
+    QTest::keyClick(window, Qt::Key_Space);
+    QVERIFY(recorder.opened.isEmpty());
+  }
+
+  void fixedSingleFrame() {
+    QCOMPARE(window->parentWidget(), nullptr);
+    QCOMPARE(window->windowModality(), Qt::NonModal);
+    QCOMPARE(window->windowType(), Qt::Window);  // a window of its own, with a task-bar button
+    QCOMPARE(window->windowTitle(), QStringLiteral("Web Page Link"));
+    const Qt::WindowFlags flags = window->windowFlags();
+    QVERIFY(flags.testFlag(Qt::CustomizeWindowHint));
+    QVERIFY(flags.testFlag(Qt::WindowTitleHint));
+    QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+    QVERIFY(flags.testFlag(Qt::WindowMinimizeButtonHint));
+    QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+    QVERIFY(window->testAttribute(Qt::WA_QuitOnClose));  // keeps the program running
+    // Client area 3315 x 1845 twips at (2130, 1695) twips.
+    QCOMPARE(window->geometry(), QRect(142, 113, 221, 123));
+    QCOMPARE(window->minimumSize(), QSize(221, 123));
+    QCOMPARE(window->maximumSize(), QSize(221, 123));
+    window->resize(400, 300);
+    QCOMPARE(window->size(), QSize(221, 123));
+    QVERIFY(window->autoFillBackground());
+    QCOMPARE(window->palette().color(QPalette::Window), QApplication::palette().color(QPalette::Window));
+  }
+
+  void labels_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("geometry");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<Qt::Alignment>("alignment");
+    QTest::newRow("Label1") << "Label1" << QRect(35, 5, 151, 26)
+                            << "The link will be opened in your default browser." << Qt::Alignment(Qt::AlignHCenter);
+    QTest::newRow("Label2") << "Label2" << QRect(30, 50, 166, 23) << "Click Link Below to "
+                            << Qt::Alignment(Qt::AlignHCenter);
+    QTest::newRow("lblWebPage") << "lblWebPage" << QRect(35, 89, 147, 17) << "https://example.org/quillbeam"
+                                << Qt::Alignment(Qt::AlignLeft);
+  }
+  void labels() {
+    QFETCH(QString, name);
+    QFETCH(QRect, geometry);
+    QFETCH(QString, text);
+    QFETCH(Qt::Alignment, alignment);
+    auto* label = window->findChild<QLabel*>(name);
+    QVERIFY(label);
+    QCOMPARE(label->parentWidget(), window);
+    QCOMPARE(label->geometry(), geometry);
+    QCOMPARE(label->text(), text);
+    QCOMPARE(label->textFormat(), Qt::PlainText);
+    QCOMPARE(label->alignment(), alignment | Qt::AlignTop);
+    QVERIFY(label->wordWrap());
+    QVERIFY(label->autoFillBackground());
+    QCOMPARE(label->palette().color(QPalette::Window), window->palette().color(QPalette::Window));
+    QCOMPARE(label->font().pointSizeF(), 8.25);
+    QCOMPARE(QFontInfo(label->font()).family(), QStringLiteral("Liberation Sans"));
+    // The whole text shows inside the label's fixed size.
+    const QRect needed = label->fontMetrics().boundingRect(label->contentsRect(), Qt::TextWordWrap | alignment, text);
+    QVERIFY2(label->contentsRect().contains(needed), qPrintable(QStringLiteral("%1 needs %2x%3").arg(name).arg(needed.width()).arg(needed.height())));
+  }
+
+  void looks() {
+    // The notice wraps onto two lines within its width.
+    const QFontMetrics metrics = window->Label1->fontMetrics();
+    const QRect wrapped = metrics.boundingRect(window->Label1->contentsRect(), Qt::TextWordWrap | Qt::AlignHCenter,
+                                               window->Label1->text());
+    QVERIFY(wrapped.height() > metrics.height());
+    QVERIFY(wrapped.height() < 3 * metrics.lineSpacing());
+    QVERIFY(wrapped.height() <= window->Label1->height());
+    QCOMPARE(window->Label1->foregroundRole(), QPalette::ButtonText);
+    QCOMPARE(window->Label2->foregroundRole(), QPalette::ButtonText);
+    QVERIFY(!window->Label1->font().underline());
+
+    // The address looks like a link: blue, underlined, on a single line, with
+    // the pointing hand over it.
+    QLabel* link = window->lblWebPage;
+    QCOMPARE(link->palette().color(link->foregroundRole()), QColor(0, 0, 255));
+    QVERIFY(link->font().underline());
+    QVERIFY(!link->font().bold());
+    QVERIFY(link->fontMetrics().boundingRect(link->contentsRect(), Qt::TextWordWrap, link->text()).height() <
+            2 * link->fontMetrics().lineSpacing());
+    QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
+    QCOMPARE(window->Label1->cursor().shape(), Qt::ArrowCursor);
+  }
+};
+
+QTEST_MAIN(TestWebLink)
+#include "test_weblink.moc"
