@@ -7,7 +7,7 @@
 #include <QTimer>
 #include <QTest>
 
-#include "app/application.h"
+#include "gui_support.h"
 #include "app/errors.h"
 #include "app/windows.h"
 #include "calc/design.h"
@@ -26,10 +26,6 @@ class TestMain : public QObject {
   Form1* form = nullptr;
   QList<RunTimeError> errors;
 
-  static void closeAll() {
-    for (QWidget* w : QApplication::topLevelWidgets()) w->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  }
   void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
   QStringList results() const {
     QStringList texts;
@@ -41,28 +37,13 @@ class TestMain : public QObject {
     }
     return texts;
   }
-  // The next control that Tab moves to (skipping the inner parts of the
-  // multi-line boxes).
-  static QWidget* nextTabStop(QWidget* w) {
-    QWidget* next = w->nextInFocusChain();
-    while (!(next->focusPolicy() & Qt::TabFocus) || next->objectName().startsWith("qt_")) {
-      next = next->nextInFocusChain();
-    }
-    return next;
-  }
   void enterFrequency(const QString& text) {
     form->Text2->setText(text);
   }
 
  private slots:
   void initTestCase() {
-    // The offscreen platform cannot raise windows and says so each time.
-    static const QtMessageHandler previous = qInstallMessageHandler(
-        [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
-          if (!message.contains(QLatin1String("does not support raise()"))) previous(type, context, message);
-        });
-    app::SetUpApplication(*qApp);
-    QApplication::setCursorFlashTime(0);
+    test::SetUpGuiTest();
     app::SetErrorReporter([this](const RunTimeError& e) { errors << e; });
   }
 
@@ -74,7 +55,7 @@ class TestMain : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(form));
   }
 
-  void cleanup() { closeAll(); }
+  void cleanup() { test::CloseAllWindows(); }
 
   void window() {
     QCOMPARE(form->windowTitle(), QStringLiteral("Form1"));
@@ -97,7 +78,7 @@ class TestMain : public QObject {
       QVERIFY2(w, d.name);
       QCOMPARE(w->parentWidget(), form->Picture1);
       QCOMPARE(w->geometry(), ui::pxRect(d.left, d.top, d.width, d.height).translated(2, 2));
-      QCOMPARE(nextTabStop(previous), w);
+      QCOMPARE(test::NextTabStop(previous), w);
       previous = w;
     }
     // A few positions written out, so a wrong conversion cannot hide.

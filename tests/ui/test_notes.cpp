@@ -10,7 +10,7 @@
 #include <QTextBlock>
 #include <QTextLayout>
 
-#include "app/application.h"
+#include "gui_support.h"
 #include "app/windows.h"
 #include "ui/common/forms.h"
 #include "ui/common/picturebox.h"
@@ -55,25 +55,6 @@ class TestNotes : public QObject {
 
   frmAbout* notes = nullptr;
 
-  static void closeAll() {
-    for (QWidget* w : QApplication::topLevelWidgets()) w->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  }
-  static QList<frmAbout*> notesWindows() {
-    QList<frmAbout*> found;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-      if (auto* n = qobject_cast<frmAbout*>(w)) found << n;
-    }
-    return found;
-  }
-  // The next control that Tab moves to (skipping the inner parts of the boxes).
-  static QWidget* nextTabStop(QWidget* w) {
-    QWidget* next = w->nextInFocusChain();
-    while (!(next->focusPolicy() & Qt::TabFocus) || next->objectName().startsWith("qt_")) {
-      next = next->nextInFocusChain();
-    }
-    return next;
-  }
   // Opens the window as the user does, with the main window's NOTES button.
   frmAbout* openFromMainWindow() {
     Form1* form = app::ShowMainWindow();
@@ -83,13 +64,7 @@ class TestNotes : public QObject {
 
  private slots:
   void initTestCase() {
-    // The offscreen platform cannot raise windows and says so each time.
-    static const QtMessageHandler previous = qInstallMessageHandler(
-        [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
-          if (!message.contains(QLatin1String("does not support raise()"))) previous(type, context, message);
-        });
-    app::SetUpApplication(*qApp);
-    QApplication::setCursorFlashTime(0);
+    test::SetUpGuiTest();
   }
 
   void init() {
@@ -98,11 +73,11 @@ class TestNotes : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(notes));
   }
 
-  void cleanup() { closeAll(); }
+  void cleanup() { test::CloseAllWindows(); }
 
   void oneInstance() {
     QTest::mouseClick(app::MainWindow()->Command2, Qt::LeftButton);
-    QCOMPARE(notesWindows(), QList<frmAbout*>{notes});
+    QCOMPARE(test::OpenWindows<frmAbout>(), QList<frmAbout*>{notes});
     QCOMPARE(app::NotesWindow(), notes);
     QCOMPARE(notes->windowTitle(), QStringLiteral("About quillcalc"));
     QVERIFY(notes->isVisible());
@@ -138,7 +113,7 @@ class TestNotes : public QObject {
     QVERIFY(notes->close());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!app::NotesWindow());
-    QVERIFY(notesWindows().isEmpty());
+    QVERIFY(test::OpenWindows<frmAbout>().isEmpty());
 
     notes = openFromMainWindow();
     QCOMPARE(notes->Text2->toPlainText(), QString(kOperation).replace("\r\n", "\n"));
@@ -203,7 +178,7 @@ class TestNotes : public QObject {
         QCOMPARE(w->focusPolicy(), Qt::NoFocus);
         continue;
       }
-      if (previous) QCOMPARE(nextTabStop(previous), w);
+      if (previous) QCOMPARE(test::NextTabStop(previous), w);
       previous = w;
     }
     QCOMPARE(notes->Text2->geometry(), QRect(8, 248, 473, 129));

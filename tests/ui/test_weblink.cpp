@@ -9,7 +9,7 @@
 #include <QTest>
 #include <QUrl>
 
-#include "app/application.h"
+#include "gui_support.h"
 #include "app/errors.h"
 #include "app/windows.h"
 #include "ui/common/forms.h"
@@ -37,17 +37,6 @@ class TestWebLink : public QObject {
   UrlRecorder recorder;
   QList<RunTimeError> errors;
 
-  static void closeAll() {
-    for (QWidget* w : QApplication::topLevelWidgets()) w->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  }
-  static QList<web*> linkWindows() {
-    QList<web*> found;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-      if (auto* link = qobject_cast<web*>(w)) found << link;
-    }
-    return found;
-  }
   // Opens the window as the user does, with the main window's WEB LINK button.
   static web* openFromMainWindow() {
     QTest::mouseClick(app::ShowMainWindow()->Command3, Qt::LeftButton);
@@ -56,12 +45,7 @@ class TestWebLink : public QObject {
 
  private slots:
   void initTestCase() {
-    // The offscreen platform cannot raise windows and says so each time.
-    static const QtMessageHandler previous = qInstallMessageHandler(
-        [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
-          if (!message.contains(QLatin1String("does not support raise()"))) previous(type, context, message);
-        });
-    app::SetUpApplication(*qApp);
+    test::SetUpGuiTest();
   }
 
   void init() {
@@ -75,14 +59,14 @@ class TestWebLink : public QObject {
   }
 
   void cleanup() {
-    closeAll();
+    test::CloseAllWindows();
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
     app::SetErrorReporter({});
   }
 
   void oneInstance() {
     QTest::mouseClick(app::MainWindow()->Command3, Qt::LeftButton);
-    QCOMPARE(linkWindows(), QList<web*>{window});
+    QCOMPARE(test::OpenWindows<web>(), QList<web*>{window});
     QCOMPARE(app::WebLinkWindow(), window);
     QVERIFY(window->isVisible());
     QVERIFY(app::MainWindow()->isVisible());
@@ -90,11 +74,11 @@ class TestWebLink : public QObject {
     // Closed, it is gone; the next click builds it afresh.
     QVERIFY(window->close());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(linkWindows().isEmpty());
+    QVERIFY(test::OpenWindows<web>().isEmpty());
     QVERIFY(!app::WebLinkWindow());
     window = openFromMainWindow();
     QVERIFY(window);
-    QCOMPARE(linkWindows(), QList<web*>{window});
+    QCOMPARE(test::OpenWindows<web>(), QList<web*>{window});
   }
 
   void linkOpensPageEachClick() {
