@@ -10,6 +10,7 @@ namespace quill::app {
 void SetUpApplication(QApplication& application) {
   application.setApplicationName(QStringLiteral("quillcalc"));
   application.setApplicationVersion(QStringLiteral(QUILLCALC_VERSION));
+  QGuiApplication::setDesktopFileName(QStringLiteral(QUILLCALC_APP_ID));  // the menu entry's id
   ui::installFontSubstitutes();
 }
 

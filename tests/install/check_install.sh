@@ -1,0 +1,130 @@
+#!/usr/bin/env bash
+# Checks the installed quillcalc. Run by ctest (tests/install/CMakeLists.txt):
+#
+#   check_install.sh install  PREFIX  BUILD-DIR APP-ID VERSION
+#       installs the build into PREFIX (afresh)
+#   check_install.sh layout   PREFIX  ...   every file where it belongs, nothing
+#                                           else, and the program starts
+#   check_install.sh desktop  PREFIX  ...   desktop-file-validate on the entry
+#   check_install.sh metainfo PREFIX  ...   appstreamcli validate on the metainfo
+#   check_install.sh deb      OUT-DIR ...   builds the Debian package with cpack
+#                                           and checks its name, files and Depends
+#
+# CMAKE and CPACK in the environment name the tools of the build.
+set -euo pipefail
+
+mode=$1 dir=$2 build=$3 id=$4 version=$5
+cmake=${CMAKE:-cmake}
+cpack=${CPACK:-cpack}
+failures=0
+
+fail() {
+  echo "FAIL: $*" >&2
+  failures=$((failures + 1))
+}
+
+# expect_line FILE LINE: FILE has LINE exactly, as a whole line.
+expect_line() {
+  grep -sqxF -- "$2" "$1" || fail "$(basename "$1") lacks the line '$2'"
+}
+
+# The files of an installation under PREFIX ("" or "usr/"), sorted.
+expected_files() {
+  printf '%s\n' "${1}bin/quillcalc" \
+    "${1}share/applications/$id.desktop" \
+    "${1}share/metainfo/$id.metainfo.xml" | sort
+}
+
+# Checks the contents of the desktop entry and the metainfo beyond what their
+# validators look at: the names, the version and the icon the menu shows.
+check_metadata() {
+  local desktop=$1 metainfo=$2
+  expect_line "$desktop" "Exec=quillcalc"
+  expect_line "$desktop" "Icon=application-x-executable"
+  expect_line "$desktop" "Name=quillcalc"
+  grep -sqE '^Categories=(.*;)?HamRadio;' "$desktop" || fail "the desktop entry is not in the HamRadio category"
+  expect_line "$metainfo" "  <id>$id</id>"
+  expect_line "$metainfo" "  <launchable type=\"desktop-id\">$id.desktop</launchable>"
+  grep -sqF "<release version=\"$version\" " "$metainfo" || fail "the metainfo has no release $version"
+  grep -sqE '<image[^>]*>https://[^<]+\.png</image>' "$metainfo" || fail "the metainfo has no https screenshot"
+}
+
+# Runs a validator and fails on any complaint, not only on errors.
+validate() {
+  local output status=0
+  output=$("$@" 2>&1) || status=$?
+  [ -z "$output" ] || echo "$output"
+  if [ "$status" -ne 0 ]; then
+    fail "$1 exited with $status"
+  elif grep -qiE 'error|warning|hint' <<<"$output"; then
+    fail "$1 complained"
+  fi
+}
+
+case $mode in
+  install)
+    rm -rf "$dir"
+    "$cmake" --install "$build" --prefix "$dir" >/dev/null
+    ;;
+  layout)
+    actual=$(cd "$dir" && find . -type f -o -type l | sed 's|^\./||' | sort)
+    expected=$(expected_files "")
+    if [ "$actual" != "$expected" ]; then
+      fail "installed files differ from what belongs there"
+      diff <(echo "$expected") <(echo "$actual") >&2 || true
+    fi
+    [ -x "$dir/bin/quillcalc" ] || fail "bin/quillcalc is not executable"
+    check_metadata "$dir/share/applications/$id.desktop" "$dir/share/metainfo/$id.metainfo.xml"
+    # The installed program, away from the build tree, starts and keeps
+    # running until it is stopped (exit 124 is timeout's own).
+    status=0
+    timeout 2 "$dir/bin/quillcalc" || status=$?
+    [ "$status" -eq 124 ] || fail "the installed quillcalc ended by itself with status $status"
+    ;;
+  desktop)
+    validate desktop-file-validate "$dir/share/applications/$id.desktop"
+    ;;
+  metainfo)
+    validate appstreamcli validate --no-net "$dir/share/metainfo/$id.metainfo.xml"
+    ;;
+  deb)
+    rm -rf "$dir"
+    mkdir -p "$dir"
+    "$cpack" -G DEB --config "$build/CPackConfig.cmake" -B "$dir" >"$dir/cpack.log" 2>&1 ||
+      { cat "$dir/cpack.log" >&2; fail "cpack failed"; exit 1; }
+    arch=$(dpkg --print-architecture)
+    deb="$dir/quillcalc_${version}_${arch}.deb"
+    if [ ! -f "$deb" ]; then
+      ls "$dir" >&2
+      fail "cpack made no $(basename "$deb")"
+      exit 1
+    fi
+    dpkg-deb --field "$deb" Package Version Architecture Section Depends
+    [ "$(dpkg-deb --field "$deb" Package)" = quillcalc ] || fail "wrong package name"
+    [ "$(dpkg-deb --field "$deb" Version)" = "$version" ] || fail "wrong package version"
+    [ "$(dpkg-deb --field "$deb" Architecture)" = "$arch" ] || fail "wrong architecture"
+    depends=$(dpkg-deb --field "$deb" Depends | tr -d ' ' | tr ',' '\n' | sed 's/(.*//')
+    for needed in fonts-liberation libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6; do
+      grep -qxF "$needed" <<<"$depends" || fail "Depends lacks $needed"
+    done
+    actual=$(dpkg-deb --fsys-tarfile "$deb" | tar -t | grep -v '/$' | sed 's|^\./||' | sort)
+    expected=$(expected_files usr/)
+    if [ "$actual" != "$expected" ]; then
+      fail "the package's files differ from what belongs there"
+      diff <(echo "$expected") <(echo "$actual") >&2 || true
+    fi
+    mkdir "$dir/root"
+    dpkg-deb --extract "$deb" "$dir/root"
+    check_metadata "$dir/root/usr/share/applications/$id.desktop" "$dir/root/usr/share/metainfo/$id.metainfo.xml"
+    ;;
+  *)
+    echo "usage: $0 install|layout|desktop|metainfo|deb DIR BUILD-DIR APP-ID VERSION" >&2
+    exit 2
+    ;;
+esac
+
+if [ "$failures" -ne 0 ]; then
+  echo "$failures check(s) failed" >&2
+  exit 1
+fi
+echo "install $mode: all checks passed"
