@@ -1,5 +1,7 @@
 #include "ui/common/forms.h"
 
+#include <limits>
+
 #include <QLineEdit>
 #include <QPalette>
 #include <QPlainTextEdit>
@@ -16,7 +18,9 @@ void installFontSubstitutes() {
 }
 
 QFont designFont(const char* face, double points, bool bold, bool underline) {
-  QFont font(face);
+  // Asked for by the installed face's own name: a family fontconfig does not
+  // have costs a fallback search per font at start-up.
+  QFont font(QFont::substitute(QString::fromLatin1(face)));
   font.setPointSizeF(points);
   font.setBold(bold);
   font.setUnderline(underline);
@@ -41,6 +45,9 @@ static Qt::Alignment horizontal(Align align) {
 
 void styleLineEdit(QLineEdit* box, bool border, Align align) {
   box->setFrame(border);
+  // The boxes take text of any length; QLineEdit would stop at 32767
+  // characters and silently drop the rest of a paste.
+  box->setMaxLength(std::numeric_limits<int>::max());
   box->setAlignment(horizontal(align) | Qt::AlignVCenter);
 }
 
