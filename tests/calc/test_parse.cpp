@@ -72,6 +72,7 @@ class TestParse : public QObject {
     QCOMPARE(ParseLeadingNumber("1e400"), inf);
     QCOMPARE(ParseLeadingNumber("-1e400"), -inf);
     QCOMPARE(ParseLeadingNumber("1e999999999999999999999"), inf);
+    QCOMPARE(ParseLeadingNumber("1e350"), inf);  // beyond double, not beyond the quick check
     QCOMPARE(ParseLeadingNumber("1" + std::string(400, '0')), inf);
     QCOMPARE(ParseLeadingNumber("1e-400"), 0.0);
     QCOMPARE(ParseLeadingNumber("0." + std::string(500, '0') + "1"), 0.0);

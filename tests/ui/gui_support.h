@@ -4,12 +4,23 @@
 // it up, closing every window between tests, and finding windows and tab stops.
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QList>
+#include <QStringList>
 #include <QWidget>
 
 #include "app/application.h"
+#include "calc/design.h"
+#include "ui/main/form1.h"
 
 namespace quill::test {
+
+// What the main window's fourteen result boxes show, in the order of ResultBox.
+inline QStringList ResultTexts(const Form1& form) {
+  QStringList texts;
+  for (std::size_t i = 0; i < kResultBoxCount; ++i) texts << form.resultBox(ResultBox(i))->text();
+  return texts;
+}
 
 // Call from initTestCase().
 inline void SetUpGuiTest() {
