@@ -33,28 +33,16 @@ void PictureBox::addLine(const QLine& line) {
 
 QSize PictureBox::drawingSize() const { return renderer_->defaultSize(); }
 
-const QPixmap& PictureBox::drawing() {
-  // Rendered once per device-pixel ratio, so a 2x screen gets crisp lines
-  // and repaints only copy pixels.
-  const qreal ratio = devicePixelRatioF();
-  if (cache_.isNull() || cache_.devicePixelRatio() != ratio) {
-    const QSize size = drawingSize();
-    cache_ = QPixmap(size * ratio);
-    cache_.setDevicePixelRatio(ratio);
-    cache_.fill(Qt::white);
-    QPainter painter(&cache_);
-    renderer_->render(&painter, QRectF(QPointF(0, 0), size));
-  }
-  return cache_;
-}
-
 void PictureBox::paintEvent(QPaintEvent* event) {
   QFrame::paintEvent(event);  // the border
   QPainter painter(this);
   const QRect inner = contentsRect();
   painter.setClipRect(inner);
   painter.translate(inner.topLeft());
-  if (renderer_->isValid()) painter.drawPixmap(0, 0, drawing());
+  // Drawn straight from the vector drawing on every paint: crisp at any
+  // device-pixel ratio, and no off-screen copy to allocate and fill at
+  // start-up. Repaints are clipped to the region that changed.
+  if (renderer_->isValid()) renderer_->render(&painter, QRectF(QPointF(0, 0), drawingSize()));
   painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
   painter.drawLines(lines_);
 }

@@ -3,7 +3,6 @@
 #include <QFrame>
 #include <QLine>
 #include <QList>
-#include <QPixmap>
 #include <QString>
 
 class QSvgRenderer;
@@ -33,10 +32,7 @@ class PictureBox : public QFrame {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  const QPixmap& drawing();
-
   QSvgRenderer* renderer_;
-  QPixmap cache_;
   QList<QLine> lines_;
 };
 
