@@ -1,7 +1,5 @@
 #include "calc/design.h"
 
-#include <cmath>
-
 #include "calc/arithmetic.h"
 #include "calc/parse.h"
 

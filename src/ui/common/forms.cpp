@@ -17,13 +17,12 @@ void installFontSubstitutes() {
   QFont::insertSubstitution(kSerifFace, "Liberation Serif");
 }
 
-QFont designFont(const char* face, double points, bool bold, bool underline) {
+QFont designFont(const char* face, double points, bool bold) {
   // Asked for by the installed face's own name: a family fontconfig does not
   // have costs a fallback search per font at start-up.
   QFont font(QFont::substitute(QString::fromLatin1(face)));
   font.setPointSizeF(points);
   font.setBold(bold);
-  font.setUnderline(underline);
   font.setStyleHint(face == QLatin1String(kSerifFace) ? QFont::Serif : QFont::SansSerif);
   return font;
 }

@@ -31,7 +31,7 @@ void installFontSubstitutes();
 
 // A font in the design's terms. Fractional point sizes (8.25, 9.75, 13.5)
 // are kept exactly: at 96 dpi they are whole pixel sizes.
-QFont designFont(const char* face, double points, bool bold = false, bool underline = false);
+QFont designFont(const char* face, double points, bool bold = false);
 // The default font of every window: "MS Sans Serif" 8.25 pt.
 QFont defaultFont();
 

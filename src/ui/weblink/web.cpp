@@ -32,7 +32,9 @@ QLabel* createLabel(const weblink::LabelDesign& d) {
   label->setAutoFillBackground(true);
   label->setFocusPolicy(Qt::NoFocus);
   if (d.link) {
-    label->setFont(designFont(kSansFace, 8.25, false, true));
+    QFont font = defaultFont();
+    font.setUnderline(true);
+    label->setFont(font);
     setTextColour(label, QColor(kLinkColour));
     label->setCursor(Qt::PointingHandCursor);
     label->setAccessibleName(QStringLiteral("Open %1 in the web browser").arg(label->text()));
