@@ -12,14 +12,17 @@ ErrorReporter& reporter() {
 }
 
 void showMessageBox(const RunTimeError& error) {
-  QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), ErrorMessage(error), QMessageBox::Ok);
+  QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), ErrorMessage(error),
+                  QMessageBox::Ok);
   box.exec();
 }
 
 }  // namespace
 
 QString ErrorMessage(const RunTimeError& error) {
-  return QStringLiteral("Run-time error '%1':\n\n%2").arg(error.number).arg(QString::fromStdString(error.description));
+  return QStringLiteral("Run-time error '%1':\n\n%2")
+      .arg(error.number)
+      .arg(QString::fromStdString(error.description));
 }
 
 void ReportRunTimeError(const RunTimeError& error) {

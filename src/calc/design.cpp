@@ -46,7 +46,8 @@ class Run {
   // K / F / 2 x 12, in the calculation's unit. In centimetres the status is
   // checked once more before converting.
   bool primary(float& field, double inchesNumerator, double divisor) {
-    double inches = math_.multiply(math_.divide(math_.divide(inchesNumerator, v_.FrequencyMHz), divisor), kInchesPerFoot);
+    double inches =
+        math_.multiply(math_.divide(math_.divide(inchesNumerator, v_.FrequencyMHz), divisor), kInchesPerFoot);
     if (unit_ == Unit::Centimetres) {
       if (!passes()) return false;
       inches = math_.multiply(inches, kCentimetresPerInch);
@@ -106,20 +107,34 @@ class Run {
 
 std::string_view BoxName(ResultBox box) {
   switch (box) {
-    case ResultBox::Text4: return "Text4";
-    case ResultBox::Text5: return "Text5";
-    case ResultBox::Text6: return "Text6";
-    case ResultBox::Text7: return "Text7";
-    case ResultBox::Text8: return "Text8";
-    case ResultBox::Text9: return "Text9";
-    case ResultBox::Text10: return "Text10";
-    case ResultBox::Text11: return "Text11";
-    case ResultBox::Text12: return "Text12";
-    case ResultBox::Text14: return "Text14";
-    case ResultBox::Text17: return "Text17";
-    case ResultBox::Text19: return "Text19";
-    case ResultBox::Text21: return "Text21";
-    case ResultBox::Text23: return "Text23";
+    case ResultBox::Text4:
+      return "Text4";
+    case ResultBox::Text5:
+      return "Text5";
+    case ResultBox::Text6:
+      return "Text6";
+    case ResultBox::Text7:
+      return "Text7";
+    case ResultBox::Text8:
+      return "Text8";
+    case ResultBox::Text9:
+      return "Text9";
+    case ResultBox::Text10:
+      return "Text10";
+    case ResultBox::Text11:
+      return "Text11";
+    case ResultBox::Text12:
+      return "Text12";
+    case ResultBox::Text14:
+      return "Text14";
+    case ResultBox::Text17:
+      return "Text17";
+    case ResultBox::Text19:
+      return "Text19";
+    case ResultBox::Text21:
+      return "Text21";
+    case ResultBox::Text23:
+      return "Text23";
   }
   return "";
 }

@@ -39,8 +39,20 @@ struct RunTimeError {
 
 // The main window's result boxes, named as the window names them.
 enum class ResultBox {
-  Text4, Text5, Text6, Text7, Text8, Text9, Text10, Text11,
-  Text12, Text14, Text17, Text19, Text21, Text23,
+  Text4,
+  Text5,
+  Text6,
+  Text7,
+  Text8,
+  Text9,
+  Text10,
+  Text11,
+  Text12,
+  Text14,
+  Text17,
+  Text19,
+  Text21,
+  Text23,
 };
 constexpr std::size_t kResultBoxCount = 14;
 std::string_view BoxName(ResultBox box);

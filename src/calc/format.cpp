@@ -15,8 +15,8 @@ std::string FormatDimension(float value, std::string_view decimalSeparator) {
   // "%.7G" rules: exponent form below 1E-04 and from 1E+07 on; trailing zeros
   // and a bare trailing point are dropped, the exponent has at least two digits.
   std::array<char, 32> buffer{};
-  auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
-                                    static_cast<double>(value), std::chars_format::general, 7);
+  auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), static_cast<double>(value),
+                                    std::chars_format::general, 7);
   if (error != std::errc{}) return "NaN";  // cannot happen with 32 characters
 
   std::string text;

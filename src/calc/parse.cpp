@@ -96,8 +96,8 @@ double ParseLeadingNumber(std::string_view text) {
   // The number is 0.<mantissa> x 10^(scale + exponent). Far outside the range
   // of double the answer is known without converting.
   const std::int64_t magnitude = scale + exponent;
-  const double infinity = negative ? -std::numeric_limits<double>::infinity()
-                                   : std::numeric_limits<double>::infinity();
+  const double infinity =
+      negative ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity();
   if (magnitude > 400) return infinity;
   if (magnitude < -400) return zero;
 

@@ -1,7 +1,6 @@
 // The floating-point status the calculation keeps: which faults become which
 // run-time error, and that they stay set once raised.
 #include <QTest>
-
 #include <cmath>
 #include <limits>
 

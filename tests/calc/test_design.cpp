@@ -1,6 +1,5 @@
 // The dimension calculation: values, order of writes and failures.
 #include <QTest>
-
 #include <map>
 
 #include "calc/design.h"
@@ -20,7 +19,7 @@ QStringList shown(const Calculation& c) {
   return out;
 }
 
-const QStringList kWriteOrder = {"Text5", "Text7", "Text12", "Text14", "Text4", "Text9", "Text6",
+const QStringList kWriteOrder = {"Text5",  "Text7", "Text12", "Text14", "Text4",  "Text9",  "Text6",
                                  "Text10", "Text8", "Text11", "Text17", "Text21", "Text19", "Text23"};
 
 QStringList zip(const QStringList& values) {
@@ -40,10 +39,10 @@ class TestDesign : public QObject {
     QTest::addColumn<int>("unit");
     QTest::addColumn<QStringList>("expected");
 
-    QTest::newRow("144 MHz inches")
-        << "144" << int(Unit::Inches)
-        << zip({"20.5", "12.3", "16.4", "20.5", "43.16667", "21.58333", "41.04167", "20.52083",
-                "36.125", "18.0625", "35.97917", "17.98958", "35.83333", "17.91667"});
+    QTest::newRow("144 MHz inches") << "144" << int(Unit::Inches)
+                                    << zip({"20.5", "12.3", "16.4", "20.5", "43.16667", "21.58333",
+                                            "41.04167", "20.52083", "36.125", "18.0625", "35.97917",
+                                            "17.98958", "35.83333", "17.91667"});
     QTest::newRow("144 MHz centimetres")
         << "144" << int(Unit::Centimetres)
         << zip({"52.07", "31.242", "41.656", "52.07", "109.6433", "54.82167", "104.2458", "52.12292",
@@ -63,19 +62,45 @@ class TestDesign : public QObject {
     QTest::addColumn<QString>("frequency");
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("146 Text5") << "146" << "Text5" << "20.21918";
-    QTest::newRow("146 Text14") << "146" << "Text14" << "20.21918";
-    QTest::newRow("146 Text7") << "146" << "Text7" << "12.13151";
-    QTest::newRow("146 Text12") << "146" << "Text12" << "16.17534";
-    QTest::newRow("146 Text4") << "146" << "Text4" << "42.57534";
-    QTest::newRow("146 Text17") << "146" << "Text17" << "35.4863";
-    QTest::newRow("146 Text21") << "146" << "Text21" << "17.74315";
-    QTest::newRow("146 Text19") << "146" << "Text19" << "35.34246";
-    QTest::newRow("146 Text23") << "146" << "Text23" << "17.67123";
-    QTest::newRow("1E-07 Text5") << "000.0000001" << "Text5" << "2.952E+10";
-    QTest::newRow("1E-07 Text7") << "000.0000001" << "Text7" << "1.7712E+10";
-    QTest::newRow("1E-07 Text23") << "000.0000001" << "Text23" << "2.58E+10";
-    QTest::newRow("negative") << "-144" << "Text4" << "-43.16667";
+    QTest::newRow("146 Text5") << "146"
+                               << "Text5"
+                               << "20.21918";
+    QTest::newRow("146 Text14") << "146"
+                                << "Text14"
+                                << "20.21918";
+    QTest::newRow("146 Text7") << "146"
+                               << "Text7"
+                               << "12.13151";
+    QTest::newRow("146 Text12") << "146"
+                                << "Text12"
+                                << "16.17534";
+    QTest::newRow("146 Text4") << "146"
+                               << "Text4"
+                               << "42.57534";
+    QTest::newRow("146 Text17") << "146"
+                                << "Text17"
+                                << "35.4863";
+    QTest::newRow("146 Text21") << "146"
+                                << "Text21"
+                                << "17.74315";
+    QTest::newRow("146 Text19") << "146"
+                                << "Text19"
+                                << "35.34246";
+    QTest::newRow("146 Text23") << "146"
+                                << "Text23"
+                                << "17.67123";
+    QTest::newRow("1E-07 Text5") << "000.0000001"
+                                 << "Text5"
+                                 << "2.952E+10";
+    QTest::newRow("1E-07 Text7") << "000.0000001"
+                                 << "Text7"
+                                 << "1.7712E+10";
+    QTest::newRow("1E-07 Text23") << "000.0000001"
+                                  << "Text23"
+                                  << "2.58E+10";
+    QTest::newRow("negative") << "-144"
+                              << "Text4"
+                              << "-43.16667";
   }
   void someBoxes() {
     QFETCH(QString, frequency);
@@ -85,8 +110,8 @@ class TestDesign : public QObject {
     Calculation c = Calculate(record, frequency.toStdString(), Unit::Inches);
     QVERIFY(c.ok());
     const QStringList texts = shown(c);
-    const auto it = std::find_if(texts.begin(), texts.end(),
-                                 [&](const QString& t) { return t.startsWith(box + "="); });
+    const auto it =
+        std::find_if(texts.begin(), texts.end(), [&](const QString& t) { return t.startsWith(box + "="); });
     QVERIFY(it != texts.end());
     QCOMPARE(it->section('=', 1), expected);
   }
@@ -95,7 +120,8 @@ class TestDesign : public QObject {
   // horizontals, and the two quarter-wave spacings agree.
   void invariants_data() {
     QTest::addColumn<QString>("frequency");
-    for (const char* f : {"0.0000001", "1.8", "28.5", "50", "144", "146", "222.1", "432", "1296", "-440", "1e20"}) {
+    for (const char* f :
+         {"0.0000001", "1.8", "28.5", "50", "144", "146", "222.1", "432", "1296", "-440", "1e20"}) {
       QTest::newRow(f) << f;
     }
   }

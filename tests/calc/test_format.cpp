@@ -1,6 +1,5 @@
 // The text shown for a value: 7 significant digits and the exponent form.
 #include <QTest>
-
 #include <limits>
 
 #include "calc/format.h"
@@ -48,10 +47,16 @@ class TestFormat : public QObject {
     QTest::addColumn<float>("value");
     QTest::addColumn<QString>("separator");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("comma") << 43.166668f << "," << "43,16667";
-    QTest::newRow("comma exponent") << 2.952e10f << "," << "2,952E+10";
-    QTest::newRow("comma integer") << 144.0f << "," << "144";
-    QTest::newRow("multi-byte") << 1.5f << QString::fromUtf8("\xd9\xab") << QString::fromUtf8("1\xd9\xab" "5");
+    QTest::newRow("comma") << 43.166668f << ","
+                           << "43,16667";
+    QTest::newRow("comma exponent") << 2.952e10f << ","
+                                    << "2,952E+10";
+    QTest::newRow("comma integer") << 144.0f << ","
+                                   << "144";
+    QTest::newRow("multi-byte") << 1.5f << QString::fromUtf8("\xd9\xab")
+                                << QString::fromUtf8(
+                                       "1\xd9\xab"
+                                       "5");
   }
   void decimalSeparator() {
     QFETCH(float, value);

@@ -1,6 +1,5 @@
 // Reading the frequency box: the leading-number rules.
 #include <QTest>
-
 #include <cmath>
 #include <limits>
 #include <string>

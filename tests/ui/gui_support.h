@@ -25,8 +25,8 @@ inline QStringList ResultTexts(const Form1& form) {
 // Call from initTestCase().
 inline void SetUpGuiTest() {
   // The offscreen platform cannot raise windows and says so each time.
-  static const QtMessageHandler previous = qInstallMessageHandler(
-      [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  static const QtMessageHandler previous =
+      qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& message) {
         if (!message.contains(QLatin1String("does not support raise()"))) previous(type, context, message);
       });
   app::SetUpApplication(*qApp);

@@ -29,8 +29,7 @@ QStringList expectedResults(const QString& text, Unit unit) {
   const Calculation c = Calculate(record, text.toStdString(), unit);
   QStringList out(kResultBoxCount);
   for (const BoxWrite& w : c) {
-    out[qsizetype(w.box)] =
-        QString::fromStdString(FormatDimension(w.value));
+    out[qsizetype(w.box)] = QString::fromStdString(FormatDimension(w.value));
   }
   return out;
 }

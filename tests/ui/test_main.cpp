@@ -4,13 +4,13 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QTest>
+#include <QTimer>
 
-#include "gui_support.h"
 #include "app/errors.h"
 #include "app/windows.h"
 #include "calc/design.h"
+#include "gui_support.h"
 #include "ui/common/forms.h"
 #include "ui/common/picturebox.h"
 #include "ui/main/form1.h"
@@ -29,17 +29,15 @@ class TestMain : public QObject {
   void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
   QStringList results() const {
     QStringList texts;
-    for (ResultBox box : {ResultBox::Text5, ResultBox::Text7, ResultBox::Text12, ResultBox::Text14,
-                          ResultBox::Text4, ResultBox::Text9, ResultBox::Text6, ResultBox::Text10,
-                          ResultBox::Text8, ResultBox::Text11, ResultBox::Text17, ResultBox::Text21,
-                          ResultBox::Text19, ResultBox::Text23}) {
+    for (ResultBox box :
+         {ResultBox::Text5, ResultBox::Text7, ResultBox::Text12, ResultBox::Text14, ResultBox::Text4,
+          ResultBox::Text9, ResultBox::Text6, ResultBox::Text10, ResultBox::Text8, ResultBox::Text11,
+          ResultBox::Text17, ResultBox::Text21, ResultBox::Text19, ResultBox::Text23}) {
       texts << form->resultBox(box)->text();
     }
     return texts;
   }
-  void enterFrequency(const QString& text) {
-    form->Text2->setText(text);
-  }
+  void enterFrequency(const QString& text) { form->Text2->setText(text); }
 
  private slots:
   void initTestCase() {
@@ -139,11 +137,13 @@ class TestMain : public QObject {
     QTest::addColumn<bool>("centimetres");
     QTest::addColumn<QStringList>("expected");
     QTest::newRow("144 inches") << "144" << false
-        << QStringList{"20.5", "12.3", "16.4", "20.5", "43.16667", "21.58333", "41.04167", "20.52083",
-                       "36.125", "18.0625", "35.97917", "17.98958", "35.83333", "17.91667"};
+                                << QStringList{"20.5",     "12.3",     "16.4",     "20.5",    "43.16667",
+                                               "21.58333", "41.04167", "20.52083", "36.125",  "18.0625",
+                                               "35.97917", "17.98958", "35.83333", "17.91667"};
     QTest::newRow("144 centimetres") << "144" << true
-        << QStringList{"52.07", "31.242", "41.656", "52.07", "109.6433", "54.82167", "104.2458", "52.12292",
-                       "91.7575", "45.87875", "91.38708", "45.69354", "91.01667", "45.50834"};
+                                     << QStringList{"52.07",    "31.242",   "41.656",   "52.07",   "109.6433",
+                                                    "54.82167", "104.2458", "52.12292", "91.7575", "45.87875",
+                                                    "91.38708", "45.69354", "91.01667", "45.50834"};
   }
   void calculate() {
     QFETCH(QString, frequency);
@@ -273,17 +273,24 @@ class TestMain : public QObject {
     click(form->Command3);
     QStringList steps;
     auto alive = [&](const char* step) { steps << QString::fromLatin1(step); };
-    QTimer::singleShot(0, [&] { form->close(); alive("main closed"); });
-    QTimer::singleShot(50, [&] { app::NotesWindow()->close(); alive("notes closed"); });
+    QTimer::singleShot(0, [&] {
+      form->close();
+      alive("main closed");
+    });
+    QTimer::singleShot(50, [&] {
+      app::NotesWindow()->close();
+      alive("notes closed");
+    });
     QTimer::singleShot(100, [&] { app::WebLinkWindow()->close(); });
-    QTimer::singleShot(5000, [&] { alive("still running"); QCoreApplication::exit(1); });
+    QTimer::singleShot(5000, [&] {
+      alive("still running");
+      QCoreApplication::exit(1);
+    });
     QCOMPARE(QCoreApplication::exec(), 0);
     QCOMPARE(steps, (QStringList{"main closed", "notes closed"}));
   }
 
-  void mainWindowIsSingle() {
-    QCOMPARE(app::ShowMainWindow(), form);
-  }
+  void mainWindowIsSingle() { QCOMPARE(app::ShowMainWindow(), form); }
 };
 
 QTEST_MAIN(TestMain)

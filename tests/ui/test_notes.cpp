@@ -10,8 +10,8 @@
 #include <QTextBlock>
 #include <QTextLayout>
 
-#include "gui_support.h"
 #include "app/windows.h"
+#include "gui_support.h"
 #include "ui/common/forms.h"
 #include "ui/common/picturebox.h"
 #include "ui/main/form1.h"
@@ -63,9 +63,7 @@ class TestNotes : public QObject {
   }
 
  private slots:
-  void initTestCase() {
-    test::SetUpGuiTest();
-  }
+  void initTestCase() { test::SetUpGuiTest(); }
 
   void init() {
     notes = openFromMainWindow();
@@ -94,9 +92,10 @@ class TestNotes : public QObject {
     // The version line follows the application's version, each number
     // written plainly.
     QCOMPARE(notes->lblVersion->text(), QStringLiteral("Version ") + QCoreApplication::applicationVersion());
-    QVERIFY(QRegularExpression(QStringLiteral("^Version (0|[1-9][0-9]*)\\.(0|[1-9][0-9]*)\\.(0|[1-9][0-9]*)$"))
-                .match(notes->lblVersion->text())
-                .hasMatch());
+    QVERIFY(
+        QRegularExpression(QStringLiteral("^Version (0|[1-9][0-9]*)\\.(0|[1-9][0-9]*)\\.(0|[1-9][0-9]*)$"))
+            .match(notes->lblVersion->text())
+            .hasMatch());
     QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("1.0.0"));
     // The headings that are not rewritten stay as designed.
     QCOMPARE(notes->lblDescription->text(), QStringLiteral("OPERATION"));
@@ -127,8 +126,10 @@ class TestNotes : public QObject {
     QTest::newRow("Text1") << "Text1" << kConstruction;
     QTest::newRow("Text2") << "Text2" << kOperation;
     QTest::newRow("Text3") << "Text3" << kAnecdote;
-    QTest::newRow("lblDescription") << "lblDescription" << "OPERATION";
-    QTest::newRow("lblDisclaimer") << "lblDisclaimer" << "TRICKS ...";
+    QTest::newRow("lblDescription") << "lblDescription"
+                                    << "OPERATION";
+    QTest::newRow("lblDisclaimer") << "lblDisclaimer"
+                                   << "TRICKS ...";
   }
   void texts() {
     QFETCH(QString, name);

@@ -9,9 +9,9 @@
 #include <QTest>
 #include <QUrl>
 
-#include "gui_support.h"
 #include "app/errors.h"
 #include "app/windows.h"
+#include "gui_support.h"
 #include "ui/common/forms.h"
 #include "ui/main/form1.h"
 #include "ui/weblink/web.h"
@@ -44,9 +44,7 @@ class TestWebLink : public QObject {
   }
 
  private slots:
-  void initTestCase() {
-    test::SetUpGuiTest();
-  }
+  void initTestCase() { test::SetUpGuiTest(); }
 
   void init() {
     recorder.opened.clear();
@@ -113,7 +111,8 @@ class TestWebLink : public QObject {
     QVERIFY(target);
     // The window's own surface: below the link, clear of every label.
     const QPoint at = name.isEmpty() ? QPoint(5, 115) : QPoint(5, 5);
-    QCOMPARE(window->childAt(name.isEmpty() ? at : target->mapTo(window, at)), name.isEmpty() ? nullptr : target);
+    QCOMPARE(window->childAt(name.isEmpty() ? at : target->mapTo(window, at)),
+             name.isEmpty() ? nullptr : target);
     QTest::mouseClick(target, button, {}, at);
     QVERIFY(recorder.opened.isEmpty());
     QVERIFY(errors.isEmpty());
@@ -191,7 +190,8 @@ class TestWebLink : public QObject {
     QTest::addColumn<QString>("text");
     QTest::addColumn<Qt::Alignment>("alignment");
     QTest::newRow("Label1") << "Label1" << QRect(35, 5, 151, 26)
-                            << "The link will be opened in your default browser." << Qt::Alignment(Qt::AlignHCenter);
+                            << "The link will be opened in your default browser."
+                            << Qt::Alignment(Qt::AlignHCenter);
     QTest::newRow("Label2") << "Label2" << QRect(30, 50, 166, 23) << "Click Link Below to "
                             << Qt::Alignment(Qt::AlignHCenter);
     QTest::newRow("lblWebPage") << "lblWebPage" << QRect(35, 89, 147, 17) << "https://example.org/quillbeam"
@@ -215,15 +215,17 @@ class TestWebLink : public QObject {
     QCOMPARE(label->font().pointSizeF(), 8.25);
     QCOMPARE(QFontInfo(label->font()).family(), QStringLiteral("Liberation Sans"));
     // The whole text shows inside the label's fixed size.
-    const QRect needed = label->fontMetrics().boundingRect(label->contentsRect(), Qt::TextWordWrap | alignment, text);
-    QVERIFY2(label->contentsRect().contains(needed), qPrintable(QStringLiteral("%1 needs %2x%3").arg(name).arg(needed.width()).arg(needed.height())));
+    const QRect needed =
+        label->fontMetrics().boundingRect(label->contentsRect(), Qt::TextWordWrap | alignment, text);
+    QVERIFY2(label->contentsRect().contains(needed),
+             qPrintable(QStringLiteral("%1 needs %2x%3").arg(name).arg(needed.width()).arg(needed.height())));
   }
 
   void looks() {
     // The notice wraps onto two lines within its width.
     const QFontMetrics metrics = window->Label1->fontMetrics();
-    const QRect wrapped = metrics.boundingRect(window->Label1->contentsRect(), Qt::TextWordWrap | Qt::AlignHCenter,
-                                               window->Label1->text());
+    const QRect wrapped = metrics.boundingRect(window->Label1->contentsRect(),
+                                               Qt::TextWordWrap | Qt::AlignHCenter, window->Label1->text());
     QVERIFY(wrapped.height() > metrics.height());
     QVERIFY(wrapped.height() < 3 * metrics.lineSpacing());
     QVERIFY(wrapped.height() <= window->Label1->height());

@@ -1,12 +1,11 @@
 #include "ui/common/forms.h"
 
-#include <limits>
-
 #include <QLineEdit>
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QTextDocument>
 #include <QTextOption>
+#include <limits>
 
 namespace quill::ui {
 
@@ -35,9 +34,12 @@ QFont defaultFont() { return designFont(kSansFace, 8.25); }
 
 static Qt::Alignment horizontal(Align align) {
   switch (align) {
-    case Align::Centre: return Qt::AlignHCenter;
-    case Align::Right: return Qt::AlignRight;
-    case Align::Left: break;
+    case Align::Centre:
+      return Qt::AlignHCenter;
+    case Align::Right:
+      return Qt::AlignRight;
+    case Align::Left:
+      break;
   }
   return Qt::AlignLeft;
 }

@@ -86,8 +86,12 @@ void Form1::createControls() {
   }
 
   auto line = [&](const char* name) { return static_cast<QLineEdit*>(byName.value(QLatin1String(name))); };
-  auto multi = [&](const char* name) { return static_cast<QPlainTextEdit*>(byName.value(QLatin1String(name))); };
-  auto button = [&](const char* name) { return static_cast<QPushButton*>(byName.value(QLatin1String(name))); };
+  auto multi = [&](const char* name) {
+    return static_cast<QPlainTextEdit*>(byName.value(QLatin1String(name)));
+  };
+  auto button = [&](const char* name) {
+    return static_cast<QPushButton*>(byName.value(QLatin1String(name)));
+  };
   Text1 = line("Text1");
   Text2 = line("Text2");
   Text3 = multi("Text3");
@@ -119,20 +123,34 @@ void Form1::createControls() {
 
 QLineEdit* Form1::resultBox(ResultBox box) const {
   switch (box) {
-    case ResultBox::Text4: return Text4;
-    case ResultBox::Text5: return Text5;
-    case ResultBox::Text6: return Text6;
-    case ResultBox::Text7: return Text7;
-    case ResultBox::Text8: return Text8;
-    case ResultBox::Text9: return Text9;
-    case ResultBox::Text10: return Text10;
-    case ResultBox::Text11: return Text11;
-    case ResultBox::Text12: return Text12;
-    case ResultBox::Text14: return Text14;
-    case ResultBox::Text17: return Text17;
-    case ResultBox::Text19: return Text19;
-    case ResultBox::Text21: return Text21;
-    case ResultBox::Text23: return Text23;
+    case ResultBox::Text4:
+      return Text4;
+    case ResultBox::Text5:
+      return Text5;
+    case ResultBox::Text6:
+      return Text6;
+    case ResultBox::Text7:
+      return Text7;
+    case ResultBox::Text8:
+      return Text8;
+    case ResultBox::Text9:
+      return Text9;
+    case ResultBox::Text10:
+      return Text10;
+    case ResultBox::Text11:
+      return Text11;
+    case ResultBox::Text12:
+      return Text12;
+    case ResultBox::Text14:
+      return Text14;
+    case ResultBox::Text17:
+      return Text17;
+    case ResultBox::Text19:
+      return Text19;
+    case ResultBox::Text21:
+      return Text21;
+    case ResultBox::Text23:
+      return Text23;
   }
   return nullptr;
 }

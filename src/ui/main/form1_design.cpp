@@ -11,13 +11,13 @@ constexpr FontSpec kInputFont{kSansFace, 13.5, true};
 // Result boxes differ only in place, alignment and what they show.
 constexpr ControlDesign result(const char* name, int left, int top, int width, int height, Align align,
                                const char* accessibleName) {
-  return {name, Kind::Result, "000.00", left, top, width, height, true, false, align, kRed, nullptr,
-          accessibleName};
+  return {name, Kind::Result, "000.00", left, top,     width,         height,
+          true, false,        align,    kRed, nullptr, accessibleName};
 }
 constexpr ControlDesign caption(const char* name, const char* text, int left, int top, int width, int height,
                                 bool multiLine = false) {
-  return {name, Kind::Caption, text, left, top, width, height, false, multiLine,
-          multiLine ? Align::Centre : Align::Left};
+  return {name,  Kind::Caption, text,  left,      top,
+          width, height,        false, multiLine, multiLine ? Align::Centre : Align::Left};
 }
 constexpr ControlDesign button(const char* name, const char* text, int left, int top, int width, int height) {
   return {name, Kind::Button, text, left, top, width, height};
@@ -25,8 +25,8 @@ constexpr ControlDesign button(const char* name, const char* text, int left, int
 
 constexpr ControlDesign kControls[] = {
     {"Text1", Kind::Caption, "XX9ZZZ", 120, 120, 1575, 375, false, false, Align::Left, kBlue, &kCallSignFont},
-    {"Text2", Kind::Input, "000.0000001", 7560, 4560, 1455, 375, true, false, Align::Centre, kRed, &kInputFont,
-     "Frequency in megahertz"},
+    {"Text2", Kind::Input, "000.0000001", 7560, 4560, 1455, 375, true, false, Align::Centre, kRed,
+     &kInputFont, "Frequency in megahertz"},
     caption("Text3", "INPUT\r\nFREQUENCY\r\nIN MEGAHERTZ\r\n", 7560, 5040, 1455, 615, true),
     button("Command1", "INCHES", 6240, 4560, 1095, 375),
     result("Text4", 2280, 840, 735, 315, Align::Right, "Reflector horizontal length"),

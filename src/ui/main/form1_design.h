@@ -22,12 +22,12 @@ struct FontSpec {
 struct ControlDesign {
   const char* name;
   Kind kind;
-  const char* text;  // "\r\n" separates lines
+  const char* text;              // "\r\n" separates lines
   int left, top, width, height;  // twips, from Picture1's inner area
   bool border = true;
   bool multiLine = false;
   Align align = Align::Left;
-  QRgb colour = 0;  // 0: the system's window-text colour
+  QRgb colour = 0;                 // 0: the system's window-text colour
   const FontSpec* font = nullptr;  // nullptr: the window's default font
   const char* accessibleName = nullptr;
 };

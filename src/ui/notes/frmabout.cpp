@@ -44,7 +44,8 @@ QWidget* createControl(const notes::ControlDesign& d) {
   widget->setObjectName(QString::fromLatin1(d.name));
   if (d.font) widget->setFont(designFont(d.font->face, d.font->points));
   if (d.colour || d.background) {
-    setTextColour(widget, d.colour ? QColor(d.colour) : QColor(), d.background ? QColor(d.background) : QColor());
+    setTextColour(widget, d.colour ? QColor(d.colour) : QColor(),
+                  d.background ? QColor(d.background) : QColor());
   }
   return widget;
 }
@@ -90,8 +91,12 @@ void frmAbout::createControls() {
   }
 
   auto label = [&](const char* name) { return static_cast<QLabel*>(byName.value(QLatin1String(name))); };
-  auto box = [&](const char* name) { return static_cast<QPlainTextEdit*>(byName.value(QLatin1String(name))); };
-  auto picture = [&](const char* name) { return static_cast<PictureBox*>(byName.value(QLatin1String(name))); };
+  auto box = [&](const char* name) {
+    return static_cast<QPlainTextEdit*>(byName.value(QLatin1String(name)));
+  };
+  auto picture = [&](const char* name) {
+    return static_cast<PictureBox*>(byName.value(QLatin1String(name)));
+  };
   lblDescription = label("lblDescription");
   lblDisclaimer = label("lblDisclaimer");
   lblTitle = label("lblTitle");

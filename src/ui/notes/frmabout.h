@@ -19,13 +19,13 @@ class frmAbout : public QWidget {
   explicit frmAbout(QWidget* parent = nullptr);
 
   // Controls, named as in the window design, in tab order.
-  QLabel* lblDescription;  // "OPERATION", above Text2
-  QLabel* lblDisclaimer;   // "TRICKS ...", above Text3
-  QLabel* lblTitle;        // the chart's caption, above Picture1
-  QLabel* lblVersion;      // above Text1
-  QPlainTextEdit* Text1;   // construction notes
-  QPlainTextEdit* Text2;   // operation notes
-  QPlainTextEdit* Text3;   // anecdote
+  QLabel* lblDescription;           // "OPERATION", above Text2
+  QLabel* lblDisclaimer;            // "TRICKS ...", above Text3
+  QLabel* lblTitle;                 // the chart's caption, above Picture1
+  QLabel* lblVersion;               // above Text1
+  QPlainTextEdit* Text1;            // construction notes
+  QPlainTextEdit* Text2;            // operation notes
+  QPlainTextEdit* Text3;            // anecdote
   quill::ui::PictureBox* Picture1;  // sample SWR chart
   quill::ui::PictureBox* Picture2;  // sketch
 

@@ -28,7 +28,7 @@ struct ControlDesign {
   // window text and window background for text boxes).
   QRgb colour = 0;
   QRgb background = 0;
-  bool border = true;  // text boxes only
+  bool border = true;              // text boxes only
   const FontSpec* font = nullptr;  // nullptr: the window's default font
 };
 
@@ -37,7 +37,7 @@ std::span<const ControlDesign> controls();
 
 // The window itself.
 inline constexpr char kCaption[] = "QUILLBEAM by XX9ZZZ";  // replaced at load
-inline constexpr int kClientLeft = 2340;  // twips, from the screen's corner
+inline constexpr int kClientLeft = 2340;                   // twips, from the screen's corner
 inline constexpr int kClientTop = 1935;
 inline constexpr int kClientWidth = 7335;
 inline constexpr int kClientHeight = 6570;

@@ -56,7 +56,8 @@ web::web(QWidget* parent) : QWidget(parent) {
   // The system's dialog colour, painted under the labels as well.
   setAutoFillBackground(true);
   // The client area's corner, not the frame's, goes to the designed place.
-  setGeometry(pxRect(weblink::kClientLeft, weblink::kClientTop, weblink::kClientWidth, weblink::kClientHeight));
+  setGeometry(
+      pxRect(weblink::kClientLeft, weblink::kClientTop, weblink::kClientWidth, weblink::kClientHeight));
   setFixedSize(size());
 
   createControls();
