@@ -21,8 +21,9 @@ class Run {
  public:
   Run(DesignValues& record, Unit unit) : v_(record), unit_(unit) {}
 
-  Calculation operator()(std::string_view frequencyText) {
-    v_.FrequencyMHz = math_.store(ParseLeadingNumber(frequencyText));
+  // `frequency` is the number read from the frequency box.
+  Calculation operator()(double frequency) {
+    v_.FrequencyMHz = math_.store(frequency);
     if (spacings() && reflector() && element(kDriven, ResultBox::Text6, ResultBox::Text10) &&
         element(kDirector1, ResultBox::Text8, ResultBox::Text11) &&
         element(kDirector2, ResultBox::Text17, ResultBox::Text21)) {
@@ -105,42 +106,9 @@ class Run {
 
 }  // namespace
 
-std::string_view BoxName(ResultBox box) {
-  switch (box) {
-    case ResultBox::Text4:
-      return "Text4";
-    case ResultBox::Text5:
-      return "Text5";
-    case ResultBox::Text6:
-      return "Text6";
-    case ResultBox::Text7:
-      return "Text7";
-    case ResultBox::Text8:
-      return "Text8";
-    case ResultBox::Text9:
-      return "Text9";
-    case ResultBox::Text10:
-      return "Text10";
-    case ResultBox::Text11:
-      return "Text11";
-    case ResultBox::Text12:
-      return "Text12";
-    case ResultBox::Text14:
-      return "Text14";
-    case ResultBox::Text17:
-      return "Text17";
-    case ResultBox::Text19:
-      return "Text19";
-    case ResultBox::Text21:
-      return "Text21";
-    case ResultBox::Text23:
-      return "Text23";
-  }
-  return "";
-}
-
-Calculation Calculate(DesignValues& record, std::string_view frequencyText, Unit unit) {
-  return Run(record, unit)(frequencyText);
+Calculation Calculate(DesignValues& record, std::string_view frequencyText, Unit unit,
+                      std::string_view localeDecimalPoint) {
+  return Run(record, unit)(ParseLeadingNumber(frequencyText, localeDecimalPoint));
 }
 
 DesignValues& Design() {
@@ -148,12 +116,12 @@ DesignValues& Design() {
   return record;
 }
 
-Calculation CalculateInches(std::string_view frequencyText) {
-  return Calculate(Design(), frequencyText, Unit::Inches);
+Calculation CalculateInches(std::string_view frequencyText, std::string_view localeDecimalPoint) {
+  return Calculate(Design(), frequencyText, Unit::Inches, localeDecimalPoint);
 }
 
-Calculation CalculateCentimetres(std::string_view frequencyText) {
-  return Calculate(Design(), frequencyText, Unit::Centimetres);
+Calculation CalculateCentimetres(std::string_view frequencyText, std::string_view localeDecimalPoint) {
+  return Calculate(Design(), frequencyText, Unit::Centimetres, localeDecimalPoint);
 }
 
 float LastFrequency() { return Design().FrequencyMHz; }

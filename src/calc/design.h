@@ -37,7 +37,8 @@ struct RunTimeError {
   friend bool operator==(const RunTimeError&, const RunTimeError&) = default;
 };
 
-// The main window's result boxes, named as the window names them.
+// The main window's result boxes, named as the window names them; the window's
+// design table says which control shows which.
 enum class ResultBox {
   Text4,
   Text5,
@@ -55,7 +56,6 @@ enum class ResultBox {
   Text23,
 };
 constexpr std::size_t kResultBoxCount = 14;
-std::string_view BoxName(ResultBox box);
 
 struct BoxWrite {
   ResultBox box;
@@ -77,17 +77,19 @@ struct Calculation {
   const BoxWrite* end() const { return writes.data() + count; }
 };
 
-// Parses `frequencyText`, overwrites `record` field by field and returns the
-// box writes. `FrequencyMHz` is stored before anything can fail.
-Calculation Calculate(DesignValues& record, std::string_view frequencyText, Unit unit);
+// Parses `frequencyText` (see ParseLeadingNumber for `localeDecimalPoint`),
+// overwrites `record` field by field and returns the box writes.
+// `FrequencyMHz` is stored before anything can fail.
+Calculation Calculate(DesignValues& record, std::string_view frequencyText, Unit unit,
+                      std::string_view localeDecimalPoint = ".");
 
 // The application-wide record, zero at start.
 DesignValues& Design();
 
 // The calculations behind the "INCHES" and "CM" buttons, on the
 // application-wide record.
-Calculation CalculateInches(std::string_view frequencyText);
-Calculation CalculateCentimetres(std::string_view frequencyText);
+Calculation CalculateInches(std::string_view frequencyText, std::string_view localeDecimalPoint = ".");
+Calculation CalculateCentimetres(std::string_view frequencyText, std::string_view localeDecimalPoint = ".");
 
 // The frequency of the last calculation in MHz, 0 before the first.
 float LastFrequency();

@@ -24,6 +24,18 @@ class Scanner {
     return pos_ < text_.size() ? text_[pos_] : '\0';
   }
   void take() { ++pos_; }
+  // Takes the decimal point: "." or, if it is not empty, `alternative`.
+  bool takePoint(std::string_view alternative) {
+    if (peek() == '.') {
+      take();
+      return true;
+    }
+    if (!alternative.empty() && text_.substr(pos_, alternative.size()) == alternative) {
+      pos_ += alternative.size();
+      return true;
+    }
+    return false;
+  }
 
  private:
   std::string_view text_;
@@ -36,7 +48,8 @@ constexpr std::int64_t kExponentCap = 1'000'000'000;
 
 }  // namespace
 
-double ParseLeadingNumber(std::string_view text) {
+double ParseLeadingNumber(std::string_view text, std::string_view localeDecimalPoint) {
+  if (localeDecimalPoint == ".") localeDecimalPoint = {};
   Scanner in(text);
   bool negative = false;
   if (char c = in.peek(); c == '+' || c == '-') {
@@ -59,8 +72,7 @@ double ParseLeadingNumber(std::string_view text) {
     mantissa += d;
     ++scale;
   }
-  if (in.peek() == '.') {
-    in.take();
+  if (in.takePoint(localeDecimalPoint)) {
     while (isDigit(in.peek())) {
       char d = in.peek();
       in.take();
@@ -101,9 +113,16 @@ double ParseLeadingNumber(std::string_view text) {
   if (magnitude > 400) return infinity;
   if (magnitude < -400) return zero;
 
-  // No double needs more than 767 significant decimal digits to be rounded
-  // exactly, so a longer mantissa can be cut without changing the result.
-  if (mantissa.size() > 800) mantissa.resize(800);
+  // Rounding to double is decided within the first 768 significant digits,
+  // except that a tie there is broken by whether anything non-zero follows.
+  // So a longer mantissa is cut, and one sticky "1" stands for every non-zero
+  // digit that was cut off.
+  constexpr std::size_t kKeptDigits = 800;
+  if (mantissa.size() > kKeptDigits) {
+    const bool nonZeroCut = mantissa.find_first_not_of('0', kKeptDigits) != std::string::npos;
+    mantissa.resize(kKeptDigits);
+    if (nonZeroCut) mantissa += '1';
+  }
   std::string literal = "0." + mantissa + "e" + std::to_string(magnitude);
   double value = 0.0;
   auto [end, error] = std::from_chars(literal.data(), literal.data() + literal.size(), value);

@@ -69,13 +69,6 @@ class TestArithmetic : public QObject {
     math.store(math.multiply(2, 3));
     QCOMPARE(errorNumber(math), 11);
   }
-
-  void storeRoundsToSingle() {
-    Arithmetic math;
-    QCOMPARE(math.store(0.1), 0.1f);
-    QCOMPARE(math.store(16777217.0), 16777216.0f);
-    QCOMPARE(errorNumber(math), 0);
-  }
 };
 
 QTEST_MAIN(TestArithmetic)

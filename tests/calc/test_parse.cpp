@@ -1,10 +1,12 @@
 // Reading the frequency box: the leading-number rules.
 #include <QTest>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 #include <string>
 
 #include "calc/parse.h"
+#include "exact.h"
 
 using quill::ParseLeadingNumber;
 
@@ -41,7 +43,33 @@ class TestParse : public QObject {
   void leadingNumber() {
     QFETCH(QString, text);
     QFETCH(double, expected);
-    QCOMPARE(ParseLeadingNumber(text.toStdString()), expected);
+    QUILL_EXACT(ParseLeadingNumber(text.toStdString()), expected);
+  }
+
+  // Where the locale writes decimals with another point, it is read as one
+  // too; "." always is.
+  void localeDecimalPoint_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("point");
+    QTest::addColumn<double>("expected");
+    QTest::newRow("comma, German") << "146,5" << "," << 146.5;
+    QTest::newRow("point still reads") << "146.5" << "," << 146.5;
+    QTest::newRow("comma ignored where the locale has a point") << "146,5" << "." << 146.0;
+    QTest::newRow("one decimal point only") << "1,5.5" << "," << 1.5;
+    QTest::newRow("point then comma") << "1.5,5" << "," << 1.5;
+    QTest::newRow("leading comma") << ",25" << "," << 0.25;
+    QTest::newRow("comma and exponent") << "1,5e2" << "," << 150.0;
+    QTest::newRow("blanks around") << " 14 6 , 5" << "," << 146.5;
+    QTest::newRow("negative") << "-0,5" << "," << -0.5;
+    QTest::newRow("several bytes") << QString::fromUtf8("1\xd9\xab" "5") << QString::fromUtf8("\xd9\xab") << 1.5;
+    QTest::newRow("several bytes, only a part") << QString::fromUtf8("1\xd9" "5") << QString::fromUtf8("\xd9\xab")
+                                               << 1.0;
+  }
+  void localeDecimalPoint() {
+    QFETCH(QString, text);
+    QFETCH(QString, point);
+    QFETCH(double, expected);
+    QUILL_EXACT(ParseLeadingNumber(text.toStdString(), point.toStdString()), expected);
   }
 
   void noNumberGivesZero_data() {
@@ -63,34 +91,47 @@ class TestParse : public QObject {
   }
   void noNumberGivesZero() {
     QFETCH(QString, text);
-    QCOMPARE(ParseLeadingNumber(text.toStdString()), 0.0);
+    const double value = ParseLeadingNumber(text.toStdString());
+    QUILL_EXACT(value, 0.0);
+    QVERIFY(!std::signbit(value));
   }
 
   void outOfRange() {
     const double inf = std::numeric_limits<double>::infinity();
-    QCOMPARE(ParseLeadingNumber("1e400"), inf);
-    QCOMPARE(ParseLeadingNumber("-1e400"), -inf);
-    QCOMPARE(ParseLeadingNumber("1e999999999999999999999"), inf);
-    QCOMPARE(ParseLeadingNumber("1e350"), inf);  // beyond double, not beyond the quick check
-    QCOMPARE(ParseLeadingNumber("1" + std::string(400, '0')), inf);
-    QCOMPARE(ParseLeadingNumber("1e-400"), 0.0);
-    QCOMPARE(ParseLeadingNumber("0." + std::string(500, '0') + "1"), 0.0);
-    QCOMPARE(ParseLeadingNumber("1e40"), 1e40);
-    QCOMPARE(ParseLeadingNumber("1e-40"), 1e-40);
+    QUILL_EXACT(ParseLeadingNumber("1e400"), inf);
+    QUILL_EXACT(ParseLeadingNumber("-1e400"), -inf);
+    QUILL_EXACT(ParseLeadingNumber("1e999999999999999999999"), inf);
+    QUILL_EXACT(ParseLeadingNumber("1e350"), inf);  // beyond double, not beyond the quick check
+    QUILL_EXACT(ParseLeadingNumber("1" + std::string(400, '0')), inf);
+    QUILL_EXACT(ParseLeadingNumber("1e-400"), 0.0);
+    QUILL_EXACT(ParseLeadingNumber("0." + std::string(500, '0') + "1"), 0.0);
+    QUILL_EXACT(ParseLeadingNumber("1e40"), 1e40);
+    QUILL_EXACT(ParseLeadingNumber("1e-40"), 1e-40);
+    QUILL_EXACT(ParseLeadingNumber("4.9406564584124654e-324"), std::numeric_limits<double>::denorm_min());
     QVERIFY(std::signbit(ParseLeadingNumber("-0")));
   }
 
   void longInputs() {
     // A pasted wall of digits still parses, correctly rounded.
-    QCOMPARE(ParseLeadingNumber(std::string(100000, '9')), inf());
-    QCOMPARE(ParseLeadingNumber("1." + std::string(100000, '0')), 1.0);
-    QCOMPARE(ParseLeadingNumber(std::string(100000, ' ') + "7"), 7.0);
-    QCOMPARE(ParseLeadingNumber(std::string(100000, 'x')), 0.0);
+    QUILL_EXACT(ParseLeadingNumber(std::string(100000, '9')), inf());
+    QUILL_EXACT(ParseLeadingNumber("1." + std::string(100000, '0')), 1.0);
+    QUILL_EXACT(ParseLeadingNumber(std::string(100000, ' ') + "7"), 7.0);
+    QUILL_EXACT(ParseLeadingNumber(std::string(100000, 'x')), 0.0);
     // Exactly halfway between two doubles, then just above it: only the
     // digit far beyond the 17th decides the rounding.
     const std::string halfway = "9007199254740993";
-    QCOMPARE(ParseLeadingNumber(halfway), 9007199254740992.0);
-    QCOMPARE(ParseLeadingNumber(halfway + ".0000000000000000000001"), 9007199254740994.0);
+    QUILL_EXACT(ParseLeadingNumber(halfway), 9007199254740992.0);
+    QUILL_EXACT(ParseLeadingNumber(halfway + ".0000000000000000000001"), 9007199254740994.0);
+    // The same beyond the 800 digits that are converted: 1 + 2^-53 lies
+    // exactly between 1 and the next double, so a tie goes to 1, and any
+    // non-zero digit after it, however far out, rounds up.
+    const std::string tie = "1.00000000000000011102230246251565404236316680908203125";
+    const std::string far = tie + std::string(1000, '0');
+    QUILL_EXACT(ParseLeadingNumber(far), 1.0);
+    QUILL_EXACT(ParseLeadingNumber(far + "1"), 1.0000000000000002);
+    QUILL_EXACT(ParseLeadingNumber(far + "1e0"), 1.0000000000000002);
+    QUILL_EXACT(ParseLeadingNumber(far + "0000e0"), 1.0);
+    QUILL_EXACT(ParseLeadingNumber(far + "1"), std::strtod((far + "1").c_str(), nullptr));
   }
 
  private:
