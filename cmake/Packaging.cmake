@@ -9,7 +9,7 @@
 # software centres and Wayland desktops all match them to each other.
 
 set(QUILLCALC_APP_ID "org.example.quillcalc")
-target_compile_definitions(quillcalc_gui PRIVATE QUILLCALC_APP_ID="${QUILLCALC_APP_ID}")
+target_compile_definitions(quillcalc_app PRIVATE QUILLCALC_APP_ID="${QUILLCALC_APP_ID}")
 
 set(_quill_packaging_out ${CMAKE_BINARY_DIR}/packaging)
 configure_file(${PROJECT_SOURCE_DIR}/packaging/quillcalc.desktop.in

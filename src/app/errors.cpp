@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPixmap>
+#include <QStyle>
 
 namespace quill::app {
 namespace {

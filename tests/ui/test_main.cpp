@@ -1,15 +1,18 @@
 // The main window: its layout, the calculation buttons, the write-back into
 // the frequency box, error reporting and when the program ends.
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QSignalSpy>
 #include <QTimer>
 
 #include "app/errors.h"
 #include "app/windows.h"
 #include "calc/design.h"
+#include "examples.h"
 #include "gui_support.h"
 #include "ui/common/forms.h"
 #include "ui/common/picturebox.h"
@@ -20,6 +23,8 @@
 
 using namespace quill;
 
+Q_DECLARE_METATYPE(const quill::test::AllBoxes*)
+
 class TestMain : public QObject {
   Q_OBJECT
 
@@ -27,16 +32,6 @@ class TestMain : public QObject {
   QList<RunTimeError> errors;
 
   void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
-  QStringList results() const {
-    QStringList texts;
-    for (ResultBox box :
-         {ResultBox::Text5, ResultBox::Text7, ResultBox::Text12, ResultBox::Text14, ResultBox::Text4,
-          ResultBox::Text9, ResultBox::Text6, ResultBox::Text10, ResultBox::Text8, ResultBox::Text11,
-          ResultBox::Text17, ResultBox::Text21, ResultBox::Text19, ResultBox::Text23}) {
-      texts << form->resultBox(box)->text();
-    }
-    return texts;
-  }
   void enterFrequency(const QString& text) { form->Text2->setText(text); }
 
  private slots:
@@ -71,9 +66,12 @@ class TestMain : public QObject {
   // picture box's border, in tab order after the picture box.
   void layout() {
     QWidget* previous = form->Picture1;
-    for (const ui::form1::ControlDesign& d : ui::form1::controls()) {
+    for (const ui::form1::Row& row : ui::form1::controls()) {
+      const ui::ControlDesign& d = row.design;
       QWidget* w = form->findChild<QWidget*>(QString::fromLatin1(d.name));
       QVERIFY2(w, d.name);
+      // The member the row names holds this very control.
+      QCOMPARE(std::visit([&](auto member) -> QWidget* { return form->*member; }, row.member), w);
       QCOMPARE(w->parentWidget(), form->Picture1);
       QCOMPARE(w->geometry(), ui::pxRect(d.left, d.top, d.width, d.height).translated(2, 2));
       QCOMPARE(test::NextTabStop(previous), w);
@@ -111,7 +109,7 @@ class TestMain : public QObject {
 
   void startState() {
     QCOMPARE(form->Text2->text(), QStringLiteral("000.0000001"));
-    QCOMPARE(results(), QStringList(14, QStringLiteral("000.00")));
+    QCOMPARE(test::ResultTexts(*form), QStringList(14, QStringLiteral("000.00")));
     QCOMPARE(form->Text3->toPlainText(), QStringLiteral("INPUT\nFREQUENCY\nIN MEGAHERTZ\n"));
     QCOMPARE(form->Text13->toPlainText(), QStringLiteral("D1 TO D2\nSPACING\n"));
     QCOMPARE(form->Text15->toPlainText(), QStringLiteral("ALL ADDITIONAL\nDIRECTOR\nSPACINGS\n"));
@@ -121,40 +119,30 @@ class TestMain : public QObject {
   }
 
   void accessibleNames() {
-    QSet<QString> names;
-    for (const ui::form1::ControlDesign& d : ui::form1::controls()) {
-      if (d.kind != ui::form1::Kind::Result && d.kind != ui::form1::Kind::Input) continue;
-      QWidget* w = form->findChild<QWidget*>(QString::fromLatin1(d.name));
-      QVERIFY2(!w->accessibleName().isEmpty(), d.name);
-      names.insert(w->accessibleName());
-    }
+    QSet<QString> names{form->Text2->accessibleName()};
+    for (std::size_t i = 0; i < kResultBoxCount; ++i) names.insert(form->resultBox(ResultBox(i))->accessibleName());
+    names.remove(QString());
     QCOMPARE(names.size(), 15);
     QCOMPARE(form->Text7->accessibleName(), QStringLiteral("Driven element to D1 spacing"));
   }
 
   void calculate_data() {
-    QTest::addColumn<QString>("frequency");
     QTest::addColumn<bool>("centimetres");
-    QTest::addColumn<QStringList>("expected");
-    QTest::newRow("144 inches") << "144" << false
-                                << QStringList{"20.5",     "12.3",     "16.4",     "20.5",    "43.16667",
-                                               "21.58333", "41.04167", "20.52083", "36.125",  "18.0625",
-                                               "35.97917", "17.98958", "35.83333", "17.91667"};
-    QTest::newRow("144 centimetres") << "144" << true
-                                     << QStringList{"52.07",    "31.242",   "41.656",   "52.07",   "109.6433",
-                                                    "54.82167", "104.2458", "52.12292", "91.7575", "45.87875",
-                                                    "91.38708", "45.69354", "91.01667", "45.50834"};
+    QTest::addColumn<const test::AllBoxes*>("expected");
+    QTest::newRow("144 inches") << false << &test::k144Inches;
+    QTest::newRow("144 centimetres") << true << &test::k144Centimetres;
   }
   void calculate() {
-    QFETCH(QString, frequency);
     QFETCH(bool, centimetres);
-    QFETCH(QStringList, expected);
-    enterFrequency(frequency);
+    QFETCH(const test::AllBoxes*, expected);
+    enterFrequency(test::k144);
     click(centimetres ? form->Command4 : form->Command1);
-    QCOMPARE(results(), expected);
+    for (const test::BoxText& shown : *expected) {
+      QCOMPARE(form->resultBox(shown.box)->text(), QString::fromLatin1(shown.text));
+    }
     QVERIFY(errors.isEmpty());
     // The frequency box is left as typed.
-    QCOMPARE(form->Text2->text(), frequency);
+    QCOMPARE(form->Text2->text(), QString::fromLatin1(test::k144));
   }
 
   void initialTextCalculates() {
@@ -223,14 +211,14 @@ class TestMain : public QObject {
     QFETCH(int, number);
     enterFrequency("144");
     click(form->Command1);
-    const QStringList before = results();
+    const QStringList before = test::ResultTexts(*form);
     for (QPushButton* button : {form->Command1, form->Command4}) {
       errors.clear();
       enterFrequency(frequency);
       click(button);
       QCOMPARE(errors.size(), 1);
       QCOMPARE(errors.first().number, number);
-      QCOMPARE(results(), before);
+      QCOMPARE(test::ResultTexts(*form), before);
       QVERIFY(form->isVisible());
     }
     click(form->Text2);
@@ -271,23 +259,50 @@ class TestMain : public QObject {
     click(form->Command2);
     click(form->Command2);
     click(form->Command3);
+    // The timers belong to this test and go with it, whatever happens.
     QStringList steps;
-    auto alive = [&](const char* step) { steps << QString::fromLatin1(step); };
-    QTimer::singleShot(0, [&] {
+    QTimer closeMain, closeNotes, closeLink, giveUp;
+    for (QTimer* timer : {&closeMain, &closeNotes, &closeLink, &giveUp}) timer->setSingleShot(true);
+    connect(&closeMain, &QTimer::timeout, this, [&] {
       form->close();
-      alive("main closed");
+      steps << "main closed";
     });
-    QTimer::singleShot(50, [&] {
+    connect(&closeNotes, &QTimer::timeout, this, [&] {
       app::NotesWindow()->close();
-      alive("notes closed");
+      steps << "notes closed";
     });
-    QTimer::singleShot(100, [&] { app::WebLinkWindow()->close(); });
-    QTimer::singleShot(5000, [&] {
-      alive("still running");
+    connect(&closeLink, &QTimer::timeout, this, [&] { app::WebLinkWindow()->close(); });
+    connect(&giveUp, &QTimer::timeout, this, [&] {
+      steps << "still running";
       QCoreApplication::exit(1);
     });
+    closeMain.start(0);
+    closeNotes.start(50);
+    closeLink.start(100);
+    giveUp.start(5000);
     QCOMPARE(QCoreApplication::exec(), 0);
     QCOMPARE(steps, (QStringList{"main closed", "notes closed"}));
+  }
+
+  // The window asks for the other windows and reports errors through its
+  // signals; it knows nothing of who shows them.
+  void signalsOfAWindowOnItsOwn() {
+    Form1 alone;
+    QSignalSpy notes(&alone, &Form1::notesRequested);
+    QSignalSpy link(&alone, &Form1::webLinkRequested);
+    QSignalSpy failed(&alone, &Form1::runTimeError);
+    click(alone.Command2);
+    click(alone.Command3);
+    click(alone.Command3);
+    alone.Text2->setText(QStringLiteral("1e40"));
+    click(alone.Command4);
+    QCOMPARE(notes.size(), 1);
+    QCOMPARE(link.size(), 2);
+    QCOMPARE(failed.size(), 1);
+    QCOMPARE(qvariant_cast<RunTimeError>(failed.first().first()), RunTimeError::overflow());
+    QVERIFY(!app::NotesWindow());
+    QVERIFY(!app::WebLinkWindow());
+    QVERIFY(errors.isEmpty());
   }
 
   void mainWindowIsSingle() { QCOMPARE(app::ShowMainWindow(), form); }

@@ -41,9 +41,9 @@ const QString kAnecdote = QStringLiteral(
     "One apartment dweller hung a 440 version upside down from his ceilling with suction cups and now beams "
     "his signal around.\r\n");
 
-const ui::notes::ControlDesign* design(const QString& name) {
-  for (const ui::notes::ControlDesign& d : ui::notes::controls()) {
-    if (name == QLatin1String(d.name)) return &d;
+const ui::ControlDesign* design(const QString& name) {
+  for (const auto& row : ui::notes::controls()) {
+    if (name == QLatin1String(row.design.name)) return &row.design;
   }
   return nullptr;
 }
@@ -134,7 +134,7 @@ class TestNotes : public QObject {
   void texts() {
     QFETCH(QString, name);
     QFETCH(QString, text);
-    const ui::notes::ControlDesign* d = design(name);
+    const ui::ControlDesign* d = design(name);
     QVERIFY(d);
     QCOMPARE(QString::fromLatin1(d->text), text);
     QWidget* w = notes->findChild<QWidget*>(name);
@@ -170,12 +170,14 @@ class TestNotes : public QObject {
 
   void layout() {
     QWidget* previous = nullptr;
-    for (const ui::notes::ControlDesign& d : ui::notes::controls()) {
+    for (const auto& row : ui::notes::controls()) {
+      const ui::ControlDesign& d = row.design;
       QWidget* w = notes->findChild<QWidget*>(QString::fromLatin1(d.name));
       QVERIFY2(w, d.name);
+      QCOMPARE(std::visit([&](auto member) -> QWidget* { return notes->*member; }, row.member), w);
       QCOMPARE(w->parentWidget(), notes);
       QCOMPARE(w->geometry(), ui::pxRect(d.left, d.top, d.width, d.height));
-      if (d.kind == ui::notes::Kind::Label) {
+      if (qobject_cast<QLabel*>(w)) {
         QCOMPARE(w->focusPolicy(), Qt::NoFocus);
         continue;
       }

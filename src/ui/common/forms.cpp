@@ -1,11 +1,7 @@
 #include "ui/common/forms.h"
 
-#include <QLineEdit>
 #include <QPalette>
-#include <QPlainTextEdit>
-#include <QTextDocument>
-#include <QTextOption>
-#include <limits>
+#include <QWidget>
 
 namespace quill::ui {
 
@@ -31,40 +27,6 @@ QString designText(const char* text) {
 }
 
 QFont defaultFont() { return designFont(kSansFace, 8.25); }
-
-static Qt::Alignment horizontal(Align align) {
-  switch (align) {
-    case Align::Centre:
-      return Qt::AlignHCenter;
-    case Align::Right:
-      return Qt::AlignRight;
-    case Align::Left:
-      break;
-  }
-  return Qt::AlignLeft;
-}
-
-void styleLineEdit(QLineEdit* box, bool border, Align align) {
-  box->setFrame(border);
-  // The boxes take text of any length; QLineEdit would stop at 32767
-  // characters and silently drop the rest of a paste.
-  box->setMaxLength(std::numeric_limits<int>::max());
-  box->setAlignment(horizontal(align) | Qt::AlignVCenter);
-}
-
-void styleMultiLine(QPlainTextEdit* box, bool border, Align align, int margin) {
-  if (!border) box->setFrameShape(QFrame::NoFrame);
-  box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-  box->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-  box->setTabChangesFocus(true);
-  QTextOption option = box->document()->defaultTextOption();
-  option.setAlignment(horizontal(align));
-  option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-  box->document()->setDefaultTextOption(option);
-  box->document()->setDocumentMargin(margin);
-}
 
 void setTextColour(QWidget* widget, const QColor& text, const QColor& background) {
   QPalette palette = widget->palette();

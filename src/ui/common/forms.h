@@ -8,8 +8,6 @@
 #include <QRect>
 #include <QString>
 
-class QLineEdit;
-class QPlainTextEdit;
 class QWidget;
 
 namespace quill::ui {
@@ -40,12 +38,6 @@ QFont defaultFont();
 QString designText(const char* text);
 
 enum class Align { Left, Centre, Right };
-
-// A single-line text box, optionally borderless, with its text aligned.
-void styleLineEdit(QLineEdit* box, bool border, Align align);
-// A multi-line text box: wraps at word boundaries, honours line breaks, has no
-// scroll bars, and lets Tab move the focus on instead of inserting a tab.
-void styleMultiLine(QPlainTextEdit* box, bool border, Align align, int margin);
 
 // Sets the colour of the text (and, if valid, of the background).
 void setTextColour(QWidget* widget, const QColor& text, const QColor& background = QColor());

@@ -20,12 +20,6 @@ PictureBox::PictureBox(const QString& svgResource, QWidget* parent)
 
 PictureBox::~PictureBox() = default;
 
-void PictureBox::place(QWidget* child, const QRect& innerRect) {
-  // Qt measures child positions from the frame's outer corner.
-  child->setParent(this);
-  child->setGeometry(innerRect.translated(contentsRect().topLeft()));
-}
-
 void PictureBox::addLine(const QLine& line) {
   lines_.append(line);
   update();

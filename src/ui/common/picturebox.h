@@ -11,8 +11,9 @@ namespace quill::ui {
 
 // A picture box: a sunken 2-pixel border around a drawing shown unscaled at
 // the top-left of the inner area and clipped to it. It can hold child
-// controls, placed from the inner area's corner, and thin lines drawn over the
-// drawing and under the children.
+// controls (their places are measured from the inner area's corner, which is
+// contentsRect().topLeft()), and thin lines drawn over the drawing and under
+// the children.
 class PictureBox : public QFrame {
   Q_OBJECT
 
@@ -21,8 +22,6 @@ class PictureBox : public QFrame {
   explicit PictureBox(const QString& svgResource, QWidget* parent = nullptr);
   ~PictureBox() override;
 
-  // Puts `child` at `innerRect`, given from the inner area's top-left corner.
-  void place(QWidget* child, const QRect& innerRect);
   // A 1-pixel line in the window-text colour, from the inner area's corner.
   void addLine(const QLine& line);
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <array>
 
 #include "calc/design.h"
 
@@ -14,6 +15,8 @@ class PictureBox;
 
 // The main window: a drawing of the antenna with the frequency box, the
 // fourteen result boxes, their captions and the four buttons placed on it.
+// It calculates itself; showing the other windows and reporting run-time
+// errors are left to whoever listens to its signals.
 class Form1 : public QWidget {
   Q_OBJECT
 
@@ -21,7 +24,7 @@ class Form1 : public QWidget {
   explicit Form1(QWidget* parent = nullptr);
 
   // The result box that shows `box`.
-  QLineEdit* resultBox(quill::ResultBox box) const;
+  QLineEdit* resultBox(quill::ResultBox box) const { return results_[static_cast<std::size_t>(box)]; }
 
   // Controls, named as in the window design. Every control but Picture1 is a
   // child of Picture1.
@@ -46,10 +49,17 @@ class Form1 : public QWidget {
   void Command4_Click();
   void Text2_Click();
 
+ signals:
+  void notesRequested();
+  void webLinkRequested();
+  // A calculation failed; the boxes it did not reach keep their texts.
+  void runTimeError(const quill::RunTimeError& error);
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void createControls();
   void showResults(const quill::Calculation& calculation);
+
+  std::array<QLineEdit*, quill::kResultBoxCount> results_{};
 };

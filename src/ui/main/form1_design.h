@@ -2,46 +2,35 @@
 
 // The main window's design: every control with its place, text and look, in
 // tab order. Form1 builds itself from this table; it is the one place where
-// the layout is written down.
+// the layout is written down, and the one place that says which result box
+// shows which dimension.
 
-#include <QRgb>
+#include <optional>
 #include <span>
 
-#include "ui/common/forms.h"
+#include "calc/design.h"
+#include "ui/common/builder.h"
+#include "ui/main/form1.h"
 
 namespace quill::ui::form1 {
 
-enum class Kind { Caption, Input, Result, Button };
-
-struct FontSpec {
-  const char* face;
-  double points;
-  bool bold;
+struct Row {
+  ControlMember<Form1> member;
+  ControlDesign design;
+  std::optional<ResultBox> shows = std::nullopt;  // result boxes: what the calculation writes here
 };
 
-struct ControlDesign {
-  const char* name;
-  Kind kind;
-  const char* text;              // "\r\n" separates lines
-  int left, top, width, height;  // twips, from Picture1's inner area
-  bool border = true;
-  bool multiLine = false;
-  Align align = Align::Left;
-  QRgb colour = 0;                 // 0: the system's window-text colour
-  const FontSpec* font = nullptr;  // nullptr: the window's default font
-  const char* accessibleName = nullptr;
-};
-
-std::span<const ControlDesign> controls();
+// Picture1, the window's only direct child: the drawing that every other
+// control stands on. It fills the client area from its top-left corner and
+// is larger than the window at start (its right strip is blank margin).
+const Row& picture();
+// The controls inside Picture1, in tab order after it.
+std::span<const Row> controls();
 
 // The window itself.
 inline constexpr char kTitle[] = "Form1";
 inline constexpr int kClientWidth = 9225;   // twips
 inline constexpr int kClientHeight = 6390;  // twips
-// Picture1 fills the client area from its top-left corner; it is larger than
-// the window at start (its right strip is blank margin).
-inline constexpr int kPictureWidth = 9885;
-inline constexpr int kPictureHeight = 6420;
 
 struct LineDesign {
   const char* name;

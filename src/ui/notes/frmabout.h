@@ -30,9 +30,7 @@ class frmAbout : public QWidget {
   quill::ui::PictureBox* Picture2;  // sketch
 
   // Runs once each time the window is built, before it is first shown: puts
-  // the application's title and version into the caption and two labels.
+  // the application's title and version (QCoreApplication's) into the
+  // caption and two labels.
   void Form_Load();
-
- private:
-  void createControls();
 };

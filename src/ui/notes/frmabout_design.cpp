@@ -6,19 +6,21 @@ namespace {
 constexpr QRgb kBlack = qRgb(0, 0, 0);
 constexpr FontSpec kNotesFont{kSansFace, 9.75};
 
-constexpr ControlDesign label(const char* name, const char* text, int left, int top, int width, int height,
-                              QRgb colour) {
-  return {name, Kind::Label, text, left, top, width, height, colour, kBackColour};
+using Row = Control<frmAbout>;
+
+constexpr Row label(QLabel* frmAbout::*member, const char* name, const char* text, int left, int top, int width,
+                    int height, QRgb colour) {
+  return {member, {name, text, left, top, width, height, Align::Left, true, colour, kBackColour}};
 }
 // The construction and operation notes read as printed paragraphs: no
 // border, on the window's colour, in a larger type.
-constexpr ControlDesign paragraph(const char* name, const char* text, int left, int top, int width,
-                                  int height) {
-  return {name, Kind::TextBox, text, left, top, width, height, 0, kBackColour, false, &kNotesFont};
+constexpr Row paragraph(QPlainTextEdit* frmAbout::*member, const char* name, const char* text, int left, int top,
+                        int width, int height) {
+  return {member, {name, text, left, top, width, height, Align::Left, false, 0, kBackColour, &kNotesFont}};
 }
-constexpr ControlDesign picture(const char* name, const char* resource, int left, int top, int width,
-                                int height) {
-  return {name, Kind::Picture, resource, left, top, width, height};
+constexpr Row picture(PictureBox* frmAbout::*member, const char* name, const char* resource, int left, int top,
+                      int width, int height) {
+  return {member, {name, resource, left, top, width, height}};
 }
 
 constexpr char kConstruction[] =
@@ -42,20 +44,21 @@ constexpr char kAnecdote[] =
     "One apartment dweller hung a 440 version upside down from his ceilling with suction cups and now "
     "beams his signal around.\r\n";
 
-constexpr ControlDesign kControls[] = {
-    label("lblDescription", "OPERATION", 120, 3480, 1215, 330, kBlack),
-    label("lblDisclaimer", "TRICKS ...", 120, 5760, 855, 315, kBlack),
-    label("lblTitle", "SAMPLE SWR Of 146 mhz QUILLBEAM", 3720, 0, 3285, 240, kBlack),
-    label("lblVersion", "CONSTRUCTION:", 0, 1080, 1605, 225, 0),
-    paragraph("Text1", kConstruction, 120, 1560, 7095, 1935),
-    paragraph("Text2", kOperation, 120, 3720, 7095, 1935),
-    {"Text3", Kind::TextBox, kAnecdote, 120, 6000, 7095, 525},
-    picture("Picture1", ":/ui/notes/swr_chart.svg", 3000, 240, 4215, 1095),
-    picture("Picture2", ":/ui/notes/sketch.svg", 1440, 0, 1455, 1455),
+using F = frmAbout;
+constexpr Row kControls[] = {
+    label(&F::lblDescription, "lblDescription", "OPERATION", 120, 3480, 1215, 330, kBlack),
+    label(&F::lblDisclaimer, "lblDisclaimer", "TRICKS ...", 120, 5760, 855, 315, kBlack),
+    label(&F::lblTitle, "lblTitle", "SAMPLE SWR Of 146 mhz QUILLBEAM", 3720, 0, 3285, 240, kBlack),
+    label(&F::lblVersion, "lblVersion", "CONSTRUCTION:", 0, 1080, 1605, 225, 0),
+    paragraph(&F::Text1, "Text1", kConstruction, 120, 1560, 7095, 1935),
+    paragraph(&F::Text2, "Text2", kOperation, 120, 3720, 7095, 1935),
+    {&F::Text3, {"Text3", kAnecdote, 120, 6000, 7095, 525}},
+    picture(&F::Picture1, "Picture1", ":/ui/notes/swr_chart.svg", 3000, 240, 4215, 1095),
+    picture(&F::Picture2, "Picture2", ":/ui/notes/sketch.svg", 1440, 0, 1455, 1455),
 };
 
 }  // namespace
 
-std::span<const ControlDesign> controls() { return kControls; }
+std::span<const Control<frmAbout>> controls() { return kControls; }
 
 }  // namespace quill::ui::notes

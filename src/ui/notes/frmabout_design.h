@@ -6,34 +6,14 @@
 #include <QRgb>
 #include <span>
 
-#include "ui/common/forms.h"
+#include "ui/common/builder.h"
+#include "ui/notes/frmabout.h"
 
 namespace quill::ui::notes {
 
-enum class Kind { Label, TextBox, Picture };
-
-struct FontSpec {
-  const char* face;
-  double points;
-};
-
-struct ControlDesign {
-  const char* name;
-  Kind kind;
-  // A label's or text box's text ("\r\n" ends a line); a picture box's
-  // drawing, as a resource path.
-  const char* text;
-  int left, top, width, height;  // twips, from the window's client area
-  // 0: the system's colour for the kind of control (button text for labels,
-  // window text and window background for text boxes).
-  QRgb colour = 0;
-  QRgb background = 0;
-  bool border = true;              // text boxes only
-  const FontSpec* font = nullptr;  // nullptr: the window's default font
-};
-
 // In tab order: the labels take no focus but keep their places in it.
-std::span<const ControlDesign> controls();
+// Places are measured from the window's client area.
+std::span<const Control<frmAbout>> controls();
 
 // The window itself.
 inline constexpr char kCaption[] = "QUILLBEAM by XX9ZZZ";  // replaced at load

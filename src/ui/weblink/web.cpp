@@ -1,13 +1,11 @@
 #include "ui/weblink/web.h"
 
 #include <QDesktopServices>
-#include <QHash>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPalette>
 #include <QUrl>
 
-#include "app/errors.h"
+#include "ui/common/builder.h"
 #include "ui/common/forms.h"
 #include "ui/weblink/web_design.h"
 
@@ -17,31 +15,13 @@ namespace {
 
 constexpr QRgb kLinkColour = qRgb(0, 0, 255);
 
+// The page a click opens: the address with a closing "/".
+QString pageToOpen() { return QString::fromLatin1(weblink::kPageAddress) + QLatin1Char('/'); }
+
 // The error a failed launch raises: the same number as a missing launcher
 // program, and the address, so that the user can still open it by hand.
 quill::RunTimeError browserNotStarted() {
-  return {53, std::string("File not found: no web browser could be started for ") + weblink::kOpenCommand};
-}
-
-QLabel* createLabel(const weblink::LabelDesign& d) {
-  auto* label = new QLabel(QString::fromLatin1(d.text));
-  label->setObjectName(QString::fromLatin1(d.name));
-  label->setTextFormat(Qt::PlainText);
-  label->setAlignment((d.align == Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
-  label->setWordWrap(true);  // clipped at the label's height
-  label->setAutoFillBackground(true);
-  label->setFocusPolicy(Qt::NoFocus);
-  if (d.link) {
-    QFont font = defaultFont();
-    font.setUnderline(true);
-    label->setFont(font);
-    setTextColour(label, QColor(kLinkColour));
-    label->setCursor(Qt::PointingHandCursor);
-    label->setAccessibleName(QStringLiteral("Open %1 in the web browser").arg(label->text()));
-  } else {
-    label->setForegroundRole(QPalette::ButtonText);
-  }
-  return label;
+  return {53, "File not found: no web browser could be started for " + pageToOpen().toStdString()};
 }
 
 }  // namespace
@@ -56,34 +36,26 @@ web::web(QWidget* parent) : QWidget(parent) {
   // The system's dialog colour, painted under the labels as well.
   setAutoFillBackground(true);
   // The client area's corner, not the frame's, goes to the designed place.
-  setGeometry(
-      pxRect(weblink::kClientLeft, weblink::kClientTop, weblink::kClientWidth, weblink::kClientHeight));
+  setGeometry(pxRect(weblink::kClientLeft, weblink::kClientTop, weblink::kClientWidth, weblink::kClientHeight));
   setFixedSize(size());
 
-  createControls();
-  lblWebPage->installEventFilter(this);
-}
+  BuildControls(*this, this, weblink::controls());
 
-void web::createControls() {
-  QHash<QString, QLabel*> byName;
-  for (const weblink::LabelDesign& d : weblink::labels()) {
-    QLabel* label = createLabel(d);
-    label->setParent(this);
-    label->setGeometry(pxRect(d.left, d.top, d.width, d.height));
-    byName.insert(label->objectName(), label);
-  }
-  Label1 = byName.value(QStringLiteral("Label1"));
-  Label2 = byName.value(QStringLiteral("Label2"));
-  lblWebPage = byName.value(QStringLiteral("lblWebPage"));
+  // The address looks like a link: blue, underlined, with the pointing hand.
+  QFont font = lblWebPage->font();
+  font.setUnderline(true);
+  lblWebPage->setFont(font);
+  setTextColour(lblWebPage, QColor(kLinkColour));
+  lblWebPage->setCursor(Qt::PointingHandCursor);
+  lblWebPage->setAccessibleName(QStringLiteral("Open %1 in the web browser").arg(lblWebPage->text()));
+  lblWebPage->installEventFilter(this);
 }
 
 void web::lblWebPage_Click() {
   // On the desktop this starts the user's opener (xdg-open, or $BROWSER) as
   // a process of its own and returns at once. When none can be started the
   // user is told where the page is; the window stays open.
-  if (!QDesktopServices::openUrl(QUrl(QString::fromLatin1(weblink::kOpenCommand)))) {
-    quill::app::ReportRunTimeError(browserNotStarted());
-  }
+  if (!QDesktopServices::openUrl(QUrl(pageToOpen()))) emit launchFailed(browserNotStarted());
 }
 
 bool web::eventFilter(QObject* watched, QEvent* event) {

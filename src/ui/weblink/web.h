@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include "calc/design.h"
+
 class QLabel;
 
 // The web link window: tells the user the author's page will open in the
@@ -22,9 +24,10 @@ class web : public QWidget {
   // click, without waiting for the browser.
   void lblWebPage_Click();
 
+ signals:
+  // No browser could be started; the window stays as it is.
+  void launchFailed(const quill::RunTimeError& error);
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
-
- private:
-  void createControls();
 };

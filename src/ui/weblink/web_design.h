@@ -5,27 +5,18 @@
 
 #include <span>
 
-#include "ui/common/forms.h"
+#include "ui/common/builder.h"
+#include "ui/weblink/web.h"
 
 namespace quill::ui::weblink {
 
-struct LabelDesign {
-  const char* name;
-  int left, top, width, height;  // twips, from the window's client area
-  Align align;
-  const char* text;
-  bool link = false;  // blue, underlined, with the pointing hand; opens the page
-};
+// In tab order (labels take no focus, but keep their places in it). Places
+// are measured from the window's client area.
+std::span<const Control<web>> controls();
 
-// In tab order (labels take no focus, but keep their places in it).
-std::span<const LabelDesign> labels();
-
-// The author's page, as the link label shows it. Short enough to show whole
-// on the label's one line.
+// The author's page, as the link label shows it: short enough to show whole
+// on the label's one line. A click opens it with a closing "/".
 inline constexpr char kPageAddress[] = "https://example.org/quillbeam";
-// What a click hands to the browser: the address with a closing "/". One
-// fixed text, never read back from the label.
-inline constexpr char kOpenCommand[] = "https://example.org/quillbeam/";
 
 // The window itself.
 inline constexpr char kCaption[] = "Web Page Link";

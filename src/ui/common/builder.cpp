@@ -1,0 +1,102 @@
+#include "ui/common/builder.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextDocument>
+#include <QTextOption>
+#include <limits>
+
+#include "ui/common/picturebox.h"
+
+namespace quill::ui {
+namespace {
+
+// A small inset, so that three caption lines and the notes fit the boxes
+// designed for them with a thin margin.
+constexpr int kMultiLineMargin = 1;
+
+Qt::Alignment horizontal(Align align) {
+  switch (align) {
+    case Align::Centre: return Qt::AlignHCenter;
+    case Align::Right: return Qt::AlignRight;
+    case Align::Left: break;
+  }
+  return Qt::AlignLeft;
+}
+
+// What every kind shares: its name, font, colours and accessible texts.
+QWidget* finish(QWidget* widget, const ControlDesign& d) {
+  widget->setObjectName(QString::fromLatin1(d.name));
+  if (d.font) widget->setFont(designFont(d.font->face, d.font->points, d.font->bold));
+  if (d.colour || d.background) {
+    setTextColour(widget, d.colour ? QColor(d.colour) : QColor(), d.background ? QColor(d.background) : QColor());
+  }
+  if (d.accessibleName) widget->setAccessibleName(QString::fromLatin1(d.accessibleName));
+  if (d.accessibleDescription) widget->setAccessibleDescription(QString::fromLatin1(d.accessibleDescription));
+  return widget;
+}
+
+}  // namespace
+
+QWidget* CreateControl(QLineEdit*& out, const ControlDesign& d) {
+  out = new QLineEdit(QString::fromLatin1(d.text));
+  out->setFrame(d.border);
+  // The boxes take text of any length; QLineEdit would stop at 32767
+  // characters and silently drop the rest of a paste.
+  out->setMaxLength(std::numeric_limits<int>::max());
+  out->setAlignment(horizontal(d.align) | Qt::AlignVCenter);
+  out->setCursorPosition(0);
+  return finish(out, d);
+}
+
+QWidget* CreateControl(QPlainTextEdit*& out, const ControlDesign& d) {
+  // Wraps at word boundaries, honours line breaks, has no scroll bars, and
+  // lets Tab move the focus on instead of inserting a tab.
+  out = new QPlainTextEdit(designText(d.text));
+  if (!d.border) out->setFrameShape(QFrame::NoFrame);
+  out->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  out->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  out->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  out->setTabChangesFocus(true);
+  QTextOption option = out->document()->defaultTextOption();
+  option.setAlignment(horizontal(d.align));
+  option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+  out->document()->setDefaultTextOption(option);
+  out->document()->setDocumentMargin(kMultiLineMargin);
+  out->moveCursor(QTextCursor::Start);
+  return finish(out, d);
+}
+
+QWidget* CreateControl(QPushButton*& out, const ControlDesign& d) {
+  out = new QPushButton(QString::fromLatin1(d.text));
+  // No button is the window's default button.
+  out->setAutoDefault(false);
+  return finish(out, d);
+}
+
+QWidget* CreateControl(QLabel*& out, const ControlDesign& d) {
+  out = new QLabel(QString::fromLatin1(d.text));
+  out->setTextFormat(Qt::PlainText);
+  out->setAlignment(horizontal(d.align) | Qt::AlignTop);
+  out->setWordWrap(true);  // and clipped at the label's height
+  out->setAutoFillBackground(true);
+  // Labels take the system's button-text colour unless they name one.
+  if (!d.colour) out->setForegroundRole(QPalette::ButtonText);
+  return finish(out, d);
+}
+
+QWidget* CreateControl(PictureBox*& out, const ControlDesign& d) {
+  out = new PictureBox(QString::fromLatin1(d.text));
+  return finish(out, d);
+}
+
+void PlaceControl(QWidget* container, QWidget* control, const ControlDesign& d) {
+  control->setParent(container);
+  control->setGeometry(pxRect(d.left, d.top, d.width, d.height).translated(container->contentsRect().topLeft()));
+  // Labels are painted on the window's surface, under every box.
+  if (qobject_cast<QLabel*>(control)) control->lower();
+}
+
+}  // namespace quill::ui
