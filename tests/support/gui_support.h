@@ -11,6 +11,7 @@
 
 #include "app/application.h"
 #include "calc/design.h"
+#include "ui/common/controls.h"
 #include "ui/main/form1.h"
 
 namespace quill::test {

@@ -5,8 +5,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTest>
 #include <QSignalSpy>
+#include <QTest>
 #include <QTimer>
 
 #include "app/errors.h"
@@ -120,7 +120,8 @@ class TestMain : public QObject {
 
   void accessibleNames() {
     QSet<QString> names{form->Text2->accessibleName()};
-    for (std::size_t i = 0; i < kResultBoxCount; ++i) names.insert(form->resultBox(ResultBox(i))->accessibleName());
+    for (std::size_t i = 0; i < kResultBoxCount; ++i)
+      names.insert(form->resultBox(ResultBox(i))->accessibleName());
     names.remove(QString());
     QCOMPARE(names.size(), 15);
     QCOMPARE(form->Text7->accessibleName(), QStringLiteral("Driven element to D1 spacing"));
@@ -229,19 +230,6 @@ class TestMain : public QObject {
     QCOMPARE(app::ErrorMessage(RunTimeError::divisionByZero()),
              QStringLiteral("Run-time error '11':\n\nDivision by zero"));
     QCOMPARE(app::ErrorMessage(RunTimeError::overflow()), QStringLiteral("Run-time error '6':\n\nOverflow"));
-  }
-
-  // Results follow the user's locale; the write-back always uses "." because
-  // the frequency box reads only ".".
-  void commaLocale() {
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    enterFrequency("146.5");
-    click(form->Command1);
-    QCOMPARE(form->Text5->text(), QStringLiteral("20,15017"));
-    click(form->Text2);
-    QCOMPARE(form->Text2->text(), QStringLiteral("146.5"));
-    click(form->Command1);
-    QCOMPARE(LastFrequency(), 146.5f);
   }
 
   void resizingMovesNothing() {

@@ -149,7 +149,7 @@ class TestWebLink : public QObject {
 
   void noControlTakesFocus() {
     QVERIFY(QTest::qWaitForWindowActive(window));
-    for (QLabel* label : {window->Label1, window->Label2, window->lblWebPage}) {
+    for (QLabel* label : std::initializer_list<QLabel*>{window->Label1, window->Label2, window->lblWebPage}) {
       QCOMPARE(label->focusPolicy(), Qt::NoFocus);
     }
     QCOMPARE(window->findChildren<QWidget*>().size(), 3);

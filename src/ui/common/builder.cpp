@@ -1,13 +1,12 @@
 #include "ui/common/builder.h"
 
 #include <QLabel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QTextDocument>
 #include <QTextOption>
 #include <limits>
 
+#include "ui/common/controls.h"
 #include "ui/common/picturebox.h"
 
 namespace quill::ui {
@@ -19,9 +18,12 @@ constexpr int kMultiLineMargin = 1;
 
 Qt::Alignment horizontal(Align align) {
   switch (align) {
-    case Align::Centre: return Qt::AlignHCenter;
-    case Align::Right: return Qt::AlignRight;
-    case Align::Left: break;
+    case Align::Centre:
+      return Qt::AlignHCenter;
+    case Align::Right:
+      return Qt::AlignRight;
+    case Align::Left:
+      break;
   }
   return Qt::AlignLeft;
 }
@@ -31,17 +33,17 @@ QWidget* finish(QWidget* widget, const ControlDesign& d) {
   widget->setObjectName(QString::fromLatin1(d.name));
   if (d.font) widget->setFont(designFont(d.font->face, d.font->points, d.font->bold));
   if (d.colour || d.background) {
-    setTextColour(widget, d.colour ? QColor(d.colour) : QColor(), d.background ? QColor(d.background) : QColor());
+    setTextColour(widget, d.colour ? QColor(d.colour) : QColor(),
+                  d.background ? QColor(d.background) : QColor());
   }
   if (d.accessibleName) widget->setAccessibleName(QString::fromLatin1(d.accessibleName));
   if (d.accessibleDescription) widget->setAccessibleDescription(QString::fromLatin1(d.accessibleDescription));
   return widget;
 }
 
-}  // namespace
-
-QWidget* CreateControl(QLineEdit*& out, const ControlDesign& d) {
-  out = new QLineEdit(QString::fromLatin1(d.text));
+// Fills in a single-line box of either kind.
+QWidget* setUpTextBox(TextBox* out, const ControlDesign& d) {
+  out->setDesignFont(defaultFont());  // the window's, unless the row names one
   out->setFrame(d.border);
   // The boxes take text of any length; QLineEdit would stop at 32767
   // characters and silently drop the rest of a paste.
@@ -49,6 +51,16 @@ QWidget* CreateControl(QLineEdit*& out, const ControlDesign& d) {
   out->setAlignment(horizontal(d.align) | Qt::AlignVCenter);
   out->setCursorPosition(0);
   return finish(out, d);
+}
+
+}  // namespace
+
+QWidget* CreateControl(TextBox*& out, const ControlDesign& d) {
+  return setUpTextBox(out = new TextBox(QString::fromLatin1(d.text)), d);
+}
+
+QWidget* CreateControl(FrequencyBox*& out, const ControlDesign& d) {
+  return setUpTextBox(out = new FrequencyBox(QString::fromLatin1(d.text)), d);
 }
 
 QWidget* CreateControl(QPlainTextEdit*& out, const ControlDesign& d) {
@@ -69,15 +81,13 @@ QWidget* CreateControl(QPlainTextEdit*& out, const ControlDesign& d) {
   return finish(out, d);
 }
 
-QWidget* CreateControl(QPushButton*& out, const ControlDesign& d) {
-  out = new QPushButton(QString::fromLatin1(d.text));
-  // No button is the window's default button.
-  out->setAutoDefault(false);
-  return finish(out, d);
+QWidget* CreateControl(CommandButton*& out, const ControlDesign& d) {
+  return finish(out = new CommandButton(QString::fromLatin1(d.text)), d);
 }
 
-QWidget* CreateControl(QLabel*& out, const ControlDesign& d) {
-  out = new QLabel(QString::fromLatin1(d.text));
+namespace {
+
+QWidget* setUpLabel(QLabel* out, const ControlDesign& d) {
   out->setTextFormat(Qt::PlainText);
   out->setAlignment(horizontal(d.align) | Qt::AlignTop);
   out->setWordWrap(true);  // and clipped at the label's height
@@ -87,6 +97,16 @@ QWidget* CreateControl(QLabel*& out, const ControlDesign& d) {
   return finish(out, d);
 }
 
+}  // namespace
+
+QWidget* CreateControl(QLabel*& out, const ControlDesign& d) {
+  return setUpLabel(out = new QLabel(QString::fromLatin1(d.text)), d);
+}
+
+QWidget* CreateControl(LinkLabel*& out, const ControlDesign& d) {
+  return setUpLabel(out = new LinkLabel(QString::fromLatin1(d.text)), d);
+}
+
 QWidget* CreateControl(PictureBox*& out, const ControlDesign& d) {
   out = new PictureBox(QString::fromLatin1(d.text));
   return finish(out, d);
@@ -94,7 +114,8 @@ QWidget* CreateControl(PictureBox*& out, const ControlDesign& d) {
 
 void PlaceControl(QWidget* container, QWidget* control, const ControlDesign& d) {
   control->setParent(container);
-  control->setGeometry(pxRect(d.left, d.top, d.width, d.height).translated(container->contentsRect().topLeft()));
+  control->setGeometry(
+      pxRect(d.left, d.top, d.width, d.height).translated(container->contentsRect().topLeft()));
   // Labels are painted on the window's surface, under every box.
   if (qobject_cast<QLabel*>(control)) control->lower();
 }

@@ -13,13 +13,15 @@
 #include "ui/common/forms.h"
 
 class QLabel;
-class QLineEdit;
 class QPlainTextEdit;
-class QPushButton;
 
 namespace quill::ui {
 
+class CommandButton;
+class FrequencyBox;
+class LinkLabel;
 class PictureBox;
+class TextBox;
 
 struct FontSpec {
   const char* face;
@@ -46,10 +48,12 @@ struct ControlDesign {
 };
 
 // The member of `Window` that a row fills; its type is the kind of control.
-// Single-line text boxes are QLineEdit, multi-line ones QPlainTextEdit.
+// Single-line text boxes are TextBox (FrequencyBox for the one whose click
+// counts), multi-line ones QPlainTextEdit.
 template <class Window>
-using ControlMember = std::variant<QLineEdit* Window::*, QPlainTextEdit* Window::*, QPushButton* Window::*,
-                                   QLabel* Window::*, PictureBox* Window::*>;
+using ControlMember = std::variant<TextBox * Window::*, FrequencyBox * Window::*, QPlainTextEdit * Window::*,
+                                   CommandButton * Window::*, QLabel * Window::*, LinkLabel * Window::*,
+                                   PictureBox * Window::*>;
 
 template <class Window>
 struct Control {
@@ -58,10 +62,12 @@ struct Control {
 };
 
 // One control of each kind, made and styled from its design.
-QWidget* CreateControl(QLineEdit*& out, const ControlDesign& design);
+QWidget* CreateControl(TextBox*& out, const ControlDesign& design);
+QWidget* CreateControl(FrequencyBox*& out, const ControlDesign& design);
 QWidget* CreateControl(QPlainTextEdit*& out, const ControlDesign& design);
-QWidget* CreateControl(QPushButton*& out, const ControlDesign& design);
+QWidget* CreateControl(CommandButton*& out, const ControlDesign& design);
 QWidget* CreateControl(QLabel*& out, const ControlDesign& design);
+QWidget* CreateControl(LinkLabel*& out, const ControlDesign& design);
 QWidget* CreateControl(PictureBox*& out, const ControlDesign& design);
 
 // Puts `control` into `container` at its designed place, measured from the

@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include "ui/common/controls.h"
+
 namespace quill::ui {
 
 namespace {
@@ -11,6 +13,7 @@ constexpr int kBorderWidth = 2;  // the standard sunken 3-D border
 
 PictureBox::PictureBox(const QString& svgResource, QWidget* parent)
     : QFrame(parent), renderer_(new QSvgRenderer(svgResource, this)) {
+  ensureAccessibleInterfaces();
   setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
   setLineWidth(kBorderWidth);
   setFocusPolicy(Qt::StrongFocus);

@@ -5,13 +5,14 @@
 
 #include "calc/design.h"
 
-class QLineEdit;
 class QPlainTextEdit;
-class QPushButton;
 
 namespace quill::ui {
+class CommandButton;
+class FrequencyBox;
 class PictureBox;
-}
+class TextBox;
+}  // namespace quill::ui
 
 // The main window: a drawing of the antenna with the frequency box, the
 // fourteen result boxes, their captions and the four buttons placed on it.
@@ -24,23 +25,25 @@ class Form1 : public QWidget {
   explicit Form1(QWidget* parent = nullptr);
 
   // The result box that shows `box`.
-  QLineEdit* resultBox(quill::ResultBox box) const { return results_[static_cast<std::size_t>(box)]; }
+  quill::ui::TextBox* resultBox(quill::ResultBox box) const {
+    return results_[static_cast<std::size_t>(box)];
+  }
 
   // Controls, named as in the window design. Every control but Picture1 is a
   // child of Picture1.
   quill::ui::PictureBox* Picture1;
-  QLineEdit* Text1;  // call sign
-  QLineEdit* Text2;  // frequency input
+  quill::ui::TextBox* Text1;       // call sign
+  quill::ui::FrequencyBox* Text2;  // frequency input
   QPlainTextEdit* Text3;
-  QPushButton* Command1;  // INCHES
-  QLineEdit *Text4, *Text5, *Text6, *Text7, *Text8, *Text9, *Text10, *Text11, *Text12;
+  quill::ui::CommandButton* Command1;  // INCHES
+  quill::ui::TextBox *Text4, *Text5, *Text6, *Text7, *Text8, *Text9, *Text10, *Text11, *Text12;
   QPlainTextEdit* Text13;
-  QLineEdit* Text14;
+  quill::ui::TextBox* Text14;
   QPlainTextEdit* Text15;
-  QLineEdit *Text16, *Text17, *Text18, *Text19, *Text20, *Text21, *Text22, *Text23;
-  QPushButton* Command2;  // NOTES
-  QPushButton* Command3;  // WEB LINK
-  QPushButton* Command4;  // CM
+  quill::ui::TextBox *Text16, *Text17, *Text18, *Text19, *Text20, *Text21, *Text22, *Text23;
+  quill::ui::CommandButton* Command2;  // NOTES
+  quill::ui::CommandButton* Command3;  // WEB LINK
+  quill::ui::CommandButton* Command4;  // CM
 
   // Event handlers.
   void Command1_Click();
@@ -55,11 +58,10 @@ class Form1 : public QWidget {
   // A calculation failed; the boxes it did not reach keep their texts.
   void runTimeError(const quill::RunTimeError& error);
 
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
  private:
-  void showResults(const quill::Calculation& calculation);
+  // Shows what a calculation wrote; `unit` says, to a screen reader, what
+  // the written boxes now measure in.
+  void showResults(const quill::Calculation& calculation, const QString& unit);
 
-  std::array<QLineEdit*, quill::kResultBoxCount> results_{};
+  std::array<quill::ui::TextBox*, quill::kResultBoxCount> results_{};
 };

@@ -27,6 +27,11 @@ const Row& picture();
 // The controls inside Picture1, in tab order after it.
 std::span<const Row> controls();
 
+// What a result box's accessible description says about its value.
+inline constexpr char kNothingCalculated[] = "Nothing calculated yet";
+inline constexpr char kInInches[] = "In inches";
+inline constexpr char kInCentimetres[] = "In centimetres";
+
 // The window itself.
 inline constexpr char kTitle[] = "Form1";
 inline constexpr int kClientWidth = 9225;   // twips

@@ -8,19 +8,24 @@ constexpr FontSpec kNotesFont{kSansFace, 9.75};
 
 using Row = Control<frmAbout>;
 
-constexpr Row label(QLabel* frmAbout::*member, const char* name, const char* text, int left, int top, int width,
-                    int height, QRgb colour) {
+constexpr Row label(QLabel* frmAbout::*member, const char* name, const char* text, int left, int top,
+                    int width, int height, QRgb colour) {
   return {member, {name, text, left, top, width, height, Align::Left, true, colour, kBackColour}};
 }
 // The construction and operation notes read as printed paragraphs: no
 // border, on the window's colour, in a larger type.
-constexpr Row paragraph(QPlainTextEdit* frmAbout::*member, const char* name, const char* text, int left, int top,
-                        int width, int height) {
-  return {member, {name, text, left, top, width, height, Align::Left, false, 0, kBackColour, &kNotesFont}};
+constexpr Row paragraph(QPlainTextEdit* frmAbout::*member, const char* name, const char* text, int left,
+                        int top, int width, int height, const char* accessibleName) {
+  return {member,
+          {name, text, left, top, width, height, Align::Left, false, 0, kBackColour, &kNotesFont,
+           accessibleName}};
 }
-constexpr Row picture(PictureBox* frmAbout::*member, const char* name, const char* resource, int left, int top,
-                      int width, int height) {
-  return {member, {name, resource, left, top, width, height}};
+constexpr Row picture(PictureBox* frmAbout::*member, const char* name, const char* resource, int left,
+                      int top, int width, int height, const char* accessibleName,
+                      const char* accessibleDescription) {
+  return {member,
+          {name, resource, left, top, width, height, Align::Left, true, 0, 0, nullptr, accessibleName,
+           accessibleDescription}};
 }
 
 constexpr char kConstruction[] =
@@ -50,11 +55,17 @@ constexpr Row kControls[] = {
     label(&F::lblDisclaimer, "lblDisclaimer", "TRICKS ...", 120, 5760, 855, 315, kBlack),
     label(&F::lblTitle, "lblTitle", "SAMPLE SWR Of 146 mhz QUILLBEAM", 3720, 0, 3285, 240, kBlack),
     label(&F::lblVersion, "lblVersion", "CONSTRUCTION:", 0, 1080, 1605, 225, 0),
-    paragraph(&F::Text1, "Text1", kConstruction, 120, 1560, 7095, 1935),
-    paragraph(&F::Text2, "Text2", kOperation, 120, 3720, 7095, 1935),
-    {&F::Text3, {"Text3", kAnecdote, 120, 6000, 7095, 525}},
-    picture(&F::Picture1, "Picture1", ":/ui/notes/swr_chart.svg", 3000, 240, 4215, 1095),
-    picture(&F::Picture2, "Picture2", ":/ui/notes/sketch.svg", 1440, 0, 1455, 1455),
+    paragraph(&F::Text1, "Text1", kConstruction, 120, 1560, 7095, 1935, "Construction notes"),
+    paragraph(&F::Text2, "Text2", kOperation, 120, 3720, 7095, 1935, "Operation notes"),
+    {&F::Text3, {"Text3", kAnecdote, 120, 6000, 7095, 525, Align::Left, true, 0, 0, nullptr, "Tricks"}},
+    picture(
+        &F::Picture1, "Picture1", ":/ui/notes/swr_chart.svg", 3000, 240, 4215, 1095,
+        "Sample SWR chart of a 146 MHz Quillbeam",
+        "Standing wave ratio from 144 to 148 MHz: about 1:3.6 at 144 MHz, 1:1 from a little above 145 to a "
+        "little below 146 MHz, and back to about 1:3.6 at 148 MHz."),
+    picture(
+        &F::Picture2, "Picture2", ":/ui/notes/sketch.svg", 1440, 0, 1455, 1455, "Perspective sketch",
+        "A drum-like body seen at an angle, held by a clamp on a vertical mast tube with a diagonal brace."),
 };
 
 }  // namespace

@@ -2,10 +2,10 @@
 
 #include <QDesktopServices>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QUrl>
 
 #include "ui/common/builder.h"
+#include "ui/common/controls.h"
 #include "ui/common/forms.h"
 #include "ui/weblink/web_design.h"
 
@@ -36,7 +36,8 @@ web::web(QWidget* parent) : QWidget(parent) {
   // The system's dialog colour, painted under the labels as well.
   setAutoFillBackground(true);
   // The client area's corner, not the frame's, goes to the designed place.
-  setGeometry(pxRect(weblink::kClientLeft, weblink::kClientTop, weblink::kClientWidth, weblink::kClientHeight));
+  setGeometry(
+      pxRect(weblink::kClientLeft, weblink::kClientTop, weblink::kClientWidth, weblink::kClientHeight));
   setFixedSize(size());
 
   BuildControls(*this, this, weblink::controls());
@@ -48,7 +49,7 @@ web::web(QWidget* parent) : QWidget(parent) {
   setTextColour(lblWebPage, QColor(kLinkColour));
   lblWebPage->setCursor(Qt::PointingHandCursor);
   lblWebPage->setAccessibleName(QStringLiteral("Open %1 in the web browser").arg(lblWebPage->text()));
-  lblWebPage->installEventFilter(this);
+  connect(lblWebPage, &LinkLabel::clicked, this, &web::lblWebPage_Click);
 }
 
 void web::lblWebPage_Click() {
@@ -56,17 +57,4 @@ void web::lblWebPage_Click() {
   // a process of its own and returns at once. When none can be started the
   // user is told where the page is; the window stays open.
   if (!QDesktopServices::openUrl(QUrl(pageToOpen()))) emit launchFailed(browserNotStarted());
-}
-
-bool web::eventFilter(QObject* watched, QEvent* event) {
-  // A click is a left-button release over the link (the press that began it
-  // was on the link too: the label holds the mouse until the release).
-  if (watched == lblWebPage && event->type() == QEvent::MouseButtonRelease) {
-    const auto* mouse = static_cast<QMouseEvent*>(event);
-    if (mouse->button() == Qt::LeftButton && lblWebPage->rect().contains(mouse->position().toPoint())) {
-      lblWebPage_Click();
-      return true;
-    }
-  }
-  return QWidget::eventFilter(watched, event);
 }

@@ -6,6 +6,10 @@
 
 class QLabel;
 
+namespace quill::ui {
+class LinkLabel;
+}
+
 // The web link window: tells the user the author's page will open in the
 // default browser and shows its address as a link. A click on the address
 // opens the page; nothing else in the window reacts. Modeless, no owner.
@@ -16,9 +20,9 @@ class web : public QWidget {
   explicit web(QWidget* parent = nullptr);
 
   // Controls, named as in the window design, in tab order.
-  QLabel* Label1;      // "The link will be opened in your default browser."
-  QLabel* Label2;      // "Click Link Below to "
-  QLabel* lblWebPage;  // the page's address, shown as a link
+  QLabel* Label1;                    // "The link will be opened in your default browser."
+  QLabel* Label2;                    // "Click Link Below to "
+  quill::ui::LinkLabel* lblWebPage;  // the page's address, shown as a link
 
   // Event handler: opens the author's page in the default browser, once per
   // click, without waiting for the browser.
@@ -27,7 +31,4 @@ class web : public QWidget {
  signals:
   // No browser could be started; the window stays as it is.
   void launchFailed(const quill::RunTimeError& error);
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
 };
