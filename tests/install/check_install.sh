@@ -2,13 +2,22 @@
 # Checks the installed quillcalc. Run by ctest (tests/install/CMakeLists.txt):
 #
 #   check_install.sh install  PREFIX  BUILD-DIR APP-ID VERSION
-#       installs the build into PREFIX (afresh)
+#       installs the build into PREFIX (afresh), through the install script of
+#       BUILD-DIR/packaging, which writes no install_manifest.txt
 #   check_install.sh layout   PREFIX  ...   every file where it belongs, nothing
 #                                           else, and the program starts
 #   check_install.sh desktop  PREFIX  ...   desktop-file-validate on the entry
 #   check_install.sh metainfo PREFIX  ...   appstreamcli validate on the metainfo
 #   check_install.sh deb      OUT-DIR ...   builds the Debian package with cpack
 #                                           and checks its name, files and Depends
+#   check_install.sh lintian  OUT-DIR ...   lintian on that package: no error, no
+#                                           warning
+#   check_install.sh docs     SOURCE  ...   the changelog and the manual page in
+#                                           SOURCE/packaging name VERSION
+#   check_install.sh manifest-save  SAVE-DIR ...   keeps a copy of
+#   check_install.sh manifest-check SAVE-DIR ...   BUILD-DIR/install_manifest.txt
+#       (or that there is none) before the other tests, and checks afterwards
+#       that it is still byte for byte the same
 #
 # CMAKE and CPACK in the environment name the tools of the build.
 set -euo pipefail
@@ -32,7 +41,10 @@ expect_line() {
 expected_files() {
   printf '%s\n' "${1}bin/quillcalc" \
     "${1}share/applications/$id.desktop" \
-    "${1}share/metainfo/$id.metainfo.xml" | sort
+    "${1}share/metainfo/$id.metainfo.xml" \
+    "${1}share/doc/quillcalc/copyright" \
+    "${1}share/doc/quillcalc/changelog.gz" \
+    "${1}share/man/man1/quillcalc.1.gz" | sort
 }
 
 # Checks the contents of the desktop entry and the metainfo beyond what their
@@ -47,6 +59,24 @@ check_metadata() {
   expect_line "$metainfo" "  <launchable type=\"desktop-id\">$id.desktop</launchable>"
   grep -sqF "<release version=\"$version\" " "$metainfo" || fail "the metainfo has no release $version"
   grep -sqE '<image[^>]*>https://[^<]+\.png</image>' "$metainfo" || fail "the metainfo has no https screenshot"
+  expect_line "$metainfo" "  <project_license>GPL-3.0-or-later</project_license>"
+  grep -sqE '^  <developer_name>[^<]+</developer_name>$' "$metainfo" || fail "the metainfo names no developer"
+}
+
+# Checks the documents under DOCDIR and MANDIR: a machine-readable copyright
+# file under GPL-3+, and the changelog and the manual page compressed
+# without a time stamp (reproducible) and readable.
+check_docs() {
+  local doc=$1 man=$2
+  expect_line "$doc/copyright" "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/"
+  expect_line "$doc/copyright" "License: GPL-3+"
+  for gz in "$doc/changelog.gz" "$man/quillcalc.1.gz"; do
+    # Bytes 4 to 7 of a gzip header are its time stamp; gzip -n leaves them 0.
+    [ "$(od -An -j4 -N4 -tx1 "$gz" 2>/dev/null | tr -d ' ')" = 00000000 ] ||
+      fail "$(basename "$gz") carries a time stamp"
+    gzip -t "$gz" 2>/dev/null || fail "$(basename "$gz") is not a valid gzip file"
+  done
+  zcat "$doc/changelog.gz" | head -n1 | grep -qF "quillcalc ($version)" || fail "changelog.gz does not start with $version"
 }
 
 # Runs a validator and fails on any complaint, not only on errors.
@@ -64,7 +94,7 @@ validate() {
 case $mode in
   install)
     rm -rf "$dir"
-    "$cmake" --install "$build" --prefix "$dir" >/dev/null
+    "$cmake" --install "$build/packaging" --prefix "$dir" >/dev/null
     ;;
   layout)
     actual=$(cd "$dir" && find . -type f -o -type l | sed 's|^\./||' | sort)
@@ -75,6 +105,7 @@ case $mode in
     fi
     [ -x "$dir/bin/quillcalc" ] || fail "bin/quillcalc is not executable"
     check_metadata "$dir/share/applications/$id.desktop" "$dir/share/metainfo/$id.metainfo.xml"
+    check_docs "$dir/share/doc/quillcalc" "$dir/share/man/man1"
     # The installed program, away from the build tree, starts and keeps
     # running until it is stopped (exit 124 is timeout's own).
     status=0
@@ -85,7 +116,7 @@ case $mode in
     validate desktop-file-validate "$dir/share/applications/$id.desktop"
     ;;
   metainfo)
-    validate appstreamcli validate --no-net "$dir/share/metainfo/$id.metainfo.xml"
+    validate appstreamcli validate --pedantic --no-net "$dir/share/metainfo/$id.metainfo.xml"
     ;;
   deb)
     rm -rf "$dir"
@@ -99,7 +130,8 @@ case $mode in
       fail "cpack made no $(basename "$deb")"
       exit 1
     fi
-    dpkg-deb --field "$deb" Package Version Architecture Section Depends
+    dpkg-deb --field "$deb" Package Version Architecture Section Depends Recommends
+    [ "$(dpkg-deb --field "$deb" Recommends)" = xdg-utils ] || fail "the package does not recommend xdg-utils"
     [ "$(dpkg-deb --field "$deb" Package)" = quillcalc ] || fail "wrong package name"
     [ "$(dpkg-deb --field "$deb" Version)" = "$version" ] || fail "wrong package version"
     [ "$(dpkg-deb --field "$deb" Architecture)" = "$arch" ] || fail "wrong architecture"
@@ -116,9 +148,46 @@ case $mode in
     mkdir "$dir/root"
     dpkg-deb --extract "$deb" "$dir/root"
     check_metadata "$dir/root/usr/share/applications/$id.desktop" "$dir/root/usr/share/metainfo/$id.metainfo.xml"
+    check_docs "$dir/root/usr/share/doc/quillcalc" "$dir/root/usr/share/man/man1"
+    ;;
+  lintian)
+    deb="$dir/quillcalc_${version}_$(dpkg --print-architecture).deb"
+    [ -f "$deb" ] || { fail "no package to check: $deb"; exit 1; }
+    # Every tag of level warning or error fails; lintian's own notes about
+    # running as root go to stderr and are not tags.
+    status=0
+    output=$(lintian --fail-on error,warning --no-tag-display-limit "$deb") || status=$?
+    [ -z "$output" ] || echo "$output"
+    [ "$status" -eq 0 ] || fail "lintian exited with $status"
+    if grep -qE '^[EW]: ' <<<"$output"; then fail "lintian reported errors or warnings"; fi
+    ;;
+  docs)
+    changelog_version=$(dpkg-parsechangelog -l "$dir/packaging/changelog" -S Version)
+    [ "$changelog_version" = "$version" ] ||
+      fail "packaging/changelog's latest entry is $changelog_version, the project is $version"
+    grep -qE "^\.TH QUILLCALC 1 \"[^\"]+\" \"quillcalc $version\"" "$dir/packaging/quillcalc.1" ||
+      fail "packaging/quillcalc.1 does not name version $version"
+    # groff's own complaints about the page (what lintian runs too).
+    warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$dir/packaging/quillcalc.1" 2>&1 >/dev/null)
+    [ -z "$warnings" ] || { echo "$warnings" >&2; fail "the manual page has groff warnings"; }
+    ;;
+  manifest-save)
+    rm -rf "$dir"
+    mkdir -p "$dir"
+    if [ -e "$build/install_manifest.txt" ]; then
+      cp -p "$build/install_manifest.txt" "$dir/install_manifest.txt"
+    fi
+    ;;
+  manifest-check)
+    if [ -e "$dir/install_manifest.txt" ]; then
+      cmp "$dir/install_manifest.txt" "$build/install_manifest.txt" ||
+        fail "the tests changed $build/install_manifest.txt, which the README's uninstall reads"
+    elif [ -e "$build/install_manifest.txt" ]; then
+      fail "the tests wrote $build/install_manifest.txt, which only the user's install may write"
+    fi
     ;;
   *)
-    echo "usage: $0 install|layout|desktop|metainfo|deb DIR BUILD-DIR APP-ID VERSION" >&2
+    echo "usage: $0 install|layout|desktop|metainfo|deb|lintian|docs|manifest-save|manifest-check DIR BUILD-DIR APP-ID VERSION" >&2
     exit 2
     ;;
 esac
