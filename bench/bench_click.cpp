@@ -50,7 +50,8 @@ class BenchClick : public QObject {
     const Calculation expected = Calculate(record, form->Text2->text().toStdString(), Unit::Inches);
     QCOMPARE(expected.count, kResultBoxCount);
     QStringList wanted(kResultBoxCount);
-    for (const BoxWrite& w : expected) wanted[qsizetype(w.box)] = QString::fromStdString(FormatDimension(w.value));
+    for (const BoxWrite& w : expected)
+      wanted[qsizetype(w.box)] = QString::fromStdString(FormatDimension(w.value));
     QCOMPARE(test::ResultTexts(*form), wanted);
   }
 };

@@ -2,8 +2,6 @@
 
 #include <QApplication>
 #include <QMessageBox>
-#include <QPixmap>
-#include <QStyle>
 
 namespace quill::app {
 namespace {

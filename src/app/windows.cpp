@@ -50,7 +50,8 @@ frmAbout* ShowNotesWindow() {
 }
 
 web* ShowWebLinkWindow() {
-  return showSingle<web>([](web* window) { QObject::connect(window, &web::launchFailed, window, &reportError); });
+  return showSingle<web>(
+      [](web* window) { QObject::connect(window, &web::launchFailed, window, &reportError); });
 }
 
 Form1* MainWindow() { return instance<Form1>(); }

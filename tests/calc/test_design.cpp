@@ -3,8 +3,8 @@
 
 #include "calc/design.h"
 #include "calc/format.h"
-#include "examples.h"
 #include "exact.h"
+#include "examples.h"
 
 using namespace quill;
 
@@ -96,7 +96,8 @@ class TestDesign : public QObject {
   // the inches times 2.54 rounded once.
   void invariants_data() {
     QTest::addColumn<QString>("frequency");
-    for (const char* f : {"0.0000001", "1.8", "28.5", "50", "144", "146", "222.1", "432", "1296", "-440", "1e20"}) {
+    for (const char* f :
+         {"0.0000001", "1.8", "28.5", "50", "144", "146", "222.1", "432", "1296", "-440", "1e20"}) {
       QTest::newRow(f) << f;
     }
   }

@@ -52,18 +52,32 @@ class TestParse : public QObject {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("point");
     QTest::addColumn<double>("expected");
-    QTest::newRow("comma, German") << "146,5" << "," << 146.5;
-    QTest::newRow("point still reads") << "146.5" << "," << 146.5;
-    QTest::newRow("comma ignored where the locale has a point") << "146,5" << "." << 146.0;
-    QTest::newRow("one decimal point only") << "1,5.5" << "," << 1.5;
-    QTest::newRow("point then comma") << "1.5,5" << "," << 1.5;
-    QTest::newRow("leading comma") << ",25" << "," << 0.25;
-    QTest::newRow("comma and exponent") << "1,5e2" << "," << 150.0;
-    QTest::newRow("blanks around") << " 14 6 , 5" << "," << 146.5;
-    QTest::newRow("negative") << "-0,5" << "," << -0.5;
-    QTest::newRow("several bytes") << QString::fromUtf8("1\xd9\xab" "5") << QString::fromUtf8("\xd9\xab") << 1.5;
-    QTest::newRow("several bytes, only a part") << QString::fromUtf8("1\xd9" "5") << QString::fromUtf8("\xd9\xab")
-                                               << 1.0;
+    QTest::newRow("comma, German") << "146,5"
+                                   << "," << 146.5;
+    QTest::newRow("point still reads") << "146.5"
+                                       << "," << 146.5;
+    QTest::newRow("comma ignored where the locale has a point") << "146,5"
+                                                                << "." << 146.0;
+    QTest::newRow("one decimal point only") << "1,5.5"
+                                            << "," << 1.5;
+    QTest::newRow("point then comma") << "1.5,5"
+                                      << "," << 1.5;
+    QTest::newRow("leading comma") << ",25"
+                                   << "," << 0.25;
+    QTest::newRow("comma and exponent") << "1,5e2"
+                                        << "," << 150.0;
+    QTest::newRow("blanks around") << " 14 6 , 5"
+                                   << "," << 146.5;
+    QTest::newRow("negative") << "-0,5"
+                              << "," << -0.5;
+    QTest::newRow("several bytes") << QString::fromUtf8(
+                                          "1\xd9\xab"
+                                          "5")
+                                   << QString::fromUtf8("\xd9\xab") << 1.5;
+    QTest::newRow("several bytes, only a part") << QString::fromUtf8(
+                                                       "1\xd9"
+                                                       "5")
+                                                << QString::fromUtf8("\xd9\xab") << 1.0;
   }
   void localeDecimalPoint() {
     QFETCH(QString, text);

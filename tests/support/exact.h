@@ -7,8 +7,8 @@
 #include <QString>
 #include <QTest>
 
-#define QUILL_EXACT(actual, expected)                                                            \
-  QVERIFY2((actual) == (expected), qPrintable(QStringLiteral("%1 is %2, expected %3")            \
-                                                  .arg(QStringLiteral(#actual))                  \
-                                                  .arg(double(actual), 0, 'g', 17)               \
+#define QUILL_EXACT(actual, expected)                                                 \
+  QVERIFY2((actual) == (expected), qPrintable(QStringLiteral("%1 is %2, expected %3") \
+                                                  .arg(QStringLiteral(#actual))       \
+                                                  .arg(double(actual), 0, 'g', 17)    \
                                                   .arg(double(expected), 0, 'g', 17)))
