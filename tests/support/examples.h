@@ -53,4 +53,12 @@ inline constexpr AllBoxes k144Centimetres{{
     {ResultBox::Text23, "45.50834"},
 }};
 
+// What `box` shows in one of the examples.
+constexpr const char* Shown(const AllBoxes& example, ResultBox box) {
+  for (const BoxText& shown : example) {
+    if (shown.box == box) return shown.text;
+  }
+  return nullptr;
+}
+
 }  // namespace quill::test

@@ -100,8 +100,11 @@ class TestInput : public QObject {
     pressed->setFocus(Qt::TabFocusReason);
     const Qt::KeyboardModifiers modifiers = key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
     QTest::keyClick(pressed, Qt::Key(key), modifiers);
-    if (pressed == form->Command1) QCOMPARE(form->Text4->text(), QStringLiteral("43.16667"));
-    if (pressed == form->Command4) QCOMPARE(form->Text4->text(), QStringLiteral("109.6433"));
+    if (pressed == form->Command1)
+      QCOMPARE(form->Text4->text(), QString::fromLatin1(test::Shown(test::k144Inches, ResultBox::Text4)));
+    if (pressed == form->Command4)
+      QCOMPARE(form->Text4->text(),
+               QString::fromLatin1(test::Shown(test::k144Centimetres, ResultBox::Text4)));
     QCOMPARE(test::OpenWindows<frmAbout>().size(), pressed == form->Command2 ? 1 : 0);
     QCOMPARE(test::OpenWindows<web>().size(), pressed == form->Command3 ? 1 : 0);
   }
