@@ -223,6 +223,28 @@ class TestSession : public QObject {
     QCOMPARE(test::ScreenPosition(link), QPoint(px(ui::weblink::kClientLeft), px(ui::weblink::kClientTop)));
   }
 
+  // What each frame lets the window manager offer: Form1 a close box only
+  // (and a border to resize it by), the notes window a close box only, the
+  // web link window minimise and close; the last two keep their size.
+  void framesOfferWhatTheDesignShowsOnX11_data() {
+    QTest::addColumn<Kind>("kind");
+    QTest::addColumn<long>("offered");
+    QTest::newRow("Form1") << Kind::Main << test::kMotifClose;
+    QTest::newRow("notes") << Kind::Notes << test::kMotifClose;
+    QTest::newRow("web link") << Kind::WebLink << (test::kMotifMinimize | test::kMotifClose);
+  }
+
+  void framesOfferWhatTheDesignShowsOnX11() {
+    if (!onX11()) QSKIP("Qt draws the frames itself on Wayland, with every button");
+    QFETCH(Kind, kind);
+    QFETCH(long, offered);
+    QWidget* window = open(kind);
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    const long mask = test::kMotifMinimize | test::kMotifMaximize | test::kMotifClose;
+    QCOMPARE(test::MotifFunctions(window) & mask, offered);
+    QCOMPARE(test::FixedSizeHint(window), fixedSize(kind).value_or(QSize()));
+  }
+
   void cleanupTestCase() {
     test::CloseAllWindows();
     settle();

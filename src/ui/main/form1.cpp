@@ -17,8 +17,7 @@ using namespace quill::ui;
 
 Form1::Form1(QWidget* parent) : QWidget(parent) {
   // A sizable tool window: narrow title bar with a close box only.
-  setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                 Qt::WindowCloseButtonHint);
+  setWindowFlags(Qt::Tool);
   // Tool windows do not end the program when closed; this one is the main
   // window, so it counts like any other.
   setAttribute(Qt::WA_QuitOnClose, true);
@@ -32,8 +31,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   }
   BuildControls(*this, Picture1, form1::controls(), Picture1);
   for (const form1::Row& row : form1::controls()) {
-    if (row.shows)
-      results_[static_cast<std::size_t>(*row.shows)] = this->*std::get<QLineEdit * Form1::*>(row.member);
+    if (row.shows) results_[static_cast<std::size_t>(*row.shows)] = this->*std::get<QLineEdit* Form1::*>(row.member);
   }
 
   Text2->installEventFilter(this);
