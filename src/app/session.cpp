@@ -59,13 +59,13 @@ bool waylandReachable() {
 // Why one kind of display cannot be used, for the message.
 std::string x11Reason() {
   const std::string display = variable("DISPLAY");
-  return display.empty() ? "DISPLAY is not set" : "the X display \"" + display + "\" does not answer";
+  return display.empty() ? "DISPLAY is not set" : "the X display \"" + display + "\" cannot be opened";
 }
 
 std::string waylandReason() {
   const std::string display = variable("WAYLAND_DISPLAY");
   return display.empty() ? "WAYLAND_DISPLAY is not set"
-                         : "the Wayland display \"" + display + "\" does not answer";
+                         : "the Wayland display \"" + display + "\" cannot be reached";
 }
 
 int noDisplay(const std::string& why) {

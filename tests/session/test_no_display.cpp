@@ -40,10 +40,10 @@ class TestNoDisplay : public QObject {
         << none << none << QStringList{"DISPLAY is not set", "WAYLAND_DISPLAY"};
     // No X server on that display number: the one this test makes up.
     QTest::newRow("X display not answering") << QStringList{"DISPLAY=:7391"} << none
-                                             << QStringList{"\":7391\" does not answer", "WAYLAND_DISPLAY"};
+                                             << QStringList{"\":7391\" cannot be opened", "WAYLAND_DISPLAY"};
     QTest::newRow("Wayland display not answering")
         << QStringList{"WAYLAND_DISPLAY=wayland-quill-none"} << none
-        << QStringList{"DISPLAY is not set", "\"wayland-quill-none\" does not answer"};
+        << QStringList{"DISPLAY is not set", "\"wayland-quill-none\" cannot be reached"};
     QTest::newRow("Wayland socket by path, absent") << QStringList{"WAYLAND_DISPLAY=/nonexistent/wayland-0"}
                                                     << none << QStringList{"/nonexistent/wayland-0"};
     QTest::newRow("both named, neither answers")
