@@ -6,6 +6,7 @@
 // the fixed-size windows must keep their size. The test starts as the program
 // does: the window system is chosen by quill::app::ChooseWindowSystem.
 #include <QApplication>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QWindow>
@@ -171,6 +172,28 @@ class TestSession : public QObject {
     QVERIFY(open(kind) == window);
     settle();
     checkShown(window, size);
+    checkOneOfEach();
+  }
+
+  // The close box (the window system's close) unloads a secondary window;
+  // the next press loads it afresh, at its own size.
+  void closeBoxUnloadsAndTheNextPressReloads_data() {
+    QTest::addColumn<Kind>("kind");
+    QTest::newRow("notes") << Kind::Notes;
+    QTest::newRow("web link") << Kind::WebLink;
+  }
+
+  void closeBoxUnloadsAndTheNextPressReloads() {
+    QFETCH(Kind, kind);
+    QPointer<QWidget> first = open(kind);
+    QVERIFY(QTest::qWaitForWindowExposed(first));
+    QVERIFY(first->windowHandle()->close());
+    settle();
+    QVERIFY(!first);  // deleted
+    QWidget* again = open(kind);
+    QVERIFY(QTest::qWaitForWindowExposed(again));
+    settle();
+    checkShown(again, fixedSize(kind));
     checkOneOfEach();
   }
 
