@@ -1,6 +1,9 @@
 #include "app/windows.h"
 
+#include <QGuiApplication>
 #include <QPointer>
+#include <QWindow>
+#include <memory>
 
 #include "app/errors.h"
 #include "ui/main/form1.h"
@@ -16,6 +19,63 @@ QPointer<Window>& instance() {
   return window;
 }
 
+// Wayland lets no program raise, restore or place its own window (short of
+// xdg_activation_v1, which not every compositor offers), and its minimised
+// state is never reported back. What always works is to map the window
+// afresh: the compositor shows a new window in front, wherever it places it.
+bool onWayland() { return QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
+
+// The window's own state is the one to clear: the widget hears of a change
+// only later.
+void mapAfresh(QWidget* window) {
+  window->hide();
+  window->windowHandle()->setWindowStates(Qt::WindowNoState);
+  window->show();
+}
+
+// Brings a window that is already open to the front, restored if minimised.
+void bringToFront(QWidget* window) {
+  if (onWayland()) {
+    mapAfresh(window);
+  } else {
+    QWindow* handle = window->windowHandle();
+    if (handle->windowStates() & Qt::WindowMinimized) {
+      handle->setWindowStates(handle->windowStates() & ~Qt::WindowMinimized);
+    }
+    window->show();
+  }
+  window->raise();
+  window->activateWindow();
+}
+
+// A fixed-size window is not maximised, whoever asks: Qt's own title bar on
+// Wayland offers every window a maximise button, and a compositor that
+// grants it ends the program when the window keeps its size (a protocol
+// error). The request has gone out by the time the window hears of it, so on
+// Wayland the window is mapped afresh, unmaximised, before the compositor's
+// answer is taken; elsewhere it is simply put back.
+void keepUnmaximised(QWidget* window) {
+  if (window->minimumSize() != window->maximumSize()) return;
+  auto pending = std::make_shared<bool>(false);
+  QObject::connect(window->windowHandle(), &QWindow::windowStateChanged, window,
+                   [window, pending](Qt::WindowState state) {
+                     if (state != Qt::WindowMaximized || *pending) return;
+                     *pending = true;
+                     QMetaObject::invokeMethod(
+                         window,
+                         [window, pending] {
+                           *pending = false;
+                           if (onWayland()) {
+                             mapAfresh(window);
+                           } else {
+                             QWindow* handle = window->windowHandle();
+                             handle->setWindowStates(handle->windowStates() & ~Qt::WindowMaximized);
+                           }
+                         },
+                         Qt::QueuedConnection);
+                   });
+}
+
 // Shows the one instance of `Window`, building it first if there is none:
 // `connectWindow` then wires the new window to the rest of the program.
 // Closing a window deletes it, so the next request builds it afresh.
@@ -26,10 +86,13 @@ Window* showSingle(Connect connectWindow) {
     window = new Window;
     window->setAttribute(Qt::WA_DeleteOnClose, true);
     connectWindow(window.data());
+    window->show();
+    keepUnmaximised(window);
+    window->raise();
+    window->activateWindow();
+  } else {
+    bringToFront(window);
   }
-  window->show();
-  window->raise();
-  window->activateWindow();
   return window;
 }
 
