@@ -18,6 +18,7 @@
 #include "ui/main/form1.h"
 #include "ui/notes/frmabout.h"
 #include "ui/weblink/web.h"
+#include "url_recorder.h"
 
 using namespace quill;
 
@@ -50,21 +51,11 @@ void Press(QAccessibleInterface* button) {
 
 }  // namespace
 
-class UrlRecorder : public QObject {
-  Q_OBJECT
-
- public:
-  QList<QUrl> opened;
-
- public slots:
-  void open(const QUrl& url) { opened << url; }
-};
-
 class TestAccessible : public QObject {
   Q_OBJECT
 
   Form1* form = nullptr;
-  UrlRecorder browser;
+  test::UrlRecorder browser;
 
   // The fourteen result boxes as a screen reader finds them: value, name and
   // description, keyed by the box.

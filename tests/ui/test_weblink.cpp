@@ -16,25 +16,15 @@
 #include "ui/main/form1.h"
 #include "ui/weblink/web.h"
 #include "ui/weblink/web_design.h"
+#include "url_recorder.h"
 
 using namespace quill;
-
-// Stands in for the desktop's browser opener.
-class UrlRecorder : public QObject {
-  Q_OBJECT
-
- public:
-  QList<QUrl> opened;
-
- public slots:
-  void open(const QUrl& url) { opened << url; }
-};
 
 class TestWebLink : public QObject {
   Q_OBJECT
 
   web* window = nullptr;
-  UrlRecorder recorder;
+  test::UrlRecorder recorder;
   QList<RunTimeError> errors;
 
   // Opens the window as the user does, with the main window's WEB LINK button.
