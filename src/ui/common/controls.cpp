@@ -31,15 +31,6 @@ constexpr int kMinStretch = 50;
 constexpr qreal kMinPoints = 6.0;
 constexpr qreal kPointStep = 0.25;
 
-void setPressed(bool& pressed, const QMouseEvent* event, bool down) {
-  if (event->button() == Qt::LeftButton) pressed = down;
-}
-
-// Whether a release ends a click that began on `widget`.
-bool endsClick(bool pressed, const QWidget* widget, const QMouseEvent* event) {
-  return pressed && event->button() == Qt::LeftButton && widget->rect().contains(event->position().toPoint());
-}
-
 // What a screen reader sees of the controls Qt has no interface for: the
 // link as a link with a press action, and a picture box as a picture.
 class LinkLabelAccessible : public QAccessibleWidget {
@@ -72,6 +63,17 @@ QAccessibleInterface* accessibleFactory(const QString& className, QObject* objec
 }
 
 }  // namespace
+
+void ClickRule::press(const QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) pressed_ = true;
+}
+
+bool ClickRule::release(const QWidget* control, const QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return false;
+  const bool click = pressed_ && control->rect().contains(event->position().toPoint());
+  pressed_ = false;
+  return click;
+}
 
 void ensureAccessibleInterfaces() {
   static const bool installed = [] {
@@ -125,7 +127,7 @@ void TextBox::fitText() {
       font.setPointSizeF(points);
     }
   }
-  if (font != QWidget::font() || font.stretch() != QWidget::font().stretch()) setFont(font);
+  if (font != QWidget::font()) setFont(font);
   fitting_ = false;
 }
 
@@ -156,15 +158,13 @@ void TextBox::changeEvent(QEvent* event) {
 
 void FrequencyBox::mousePressEvent(QMouseEvent* event) {
   TextBox::mousePressEvent(event);
-  setPressed(pressed_, event, true);
+  click_.press(event);
 }
 
 void FrequencyBox::mouseReleaseEvent(QMouseEvent* event) {
   // The box ends its own click (caret, selection, drag) first.
   TextBox::mouseReleaseEvent(event);
-  const bool click = endsClick(pressed_, this, event);
-  setPressed(pressed_, event, false);
-  if (click) emit clicked();
+  if (click_.release(this, event)) emit clicked();
 }
 
 // ---- CommandButton
@@ -196,15 +196,13 @@ void LinkLabel::click() { emit clicked(); }
 
 void LinkLabel::mousePressEvent(QMouseEvent* event) {
   QLabel::mousePressEvent(event);
-  setPressed(pressed_, event, true);
+  click_.press(event);
   event->accept();  // the label, not the window, receives the release
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
   QLabel::mouseReleaseEvent(event);
-  const bool click = endsClick(pressed_, this, event);
-  setPressed(pressed_, event, false);
-  if (click) emit clicked();
+  if (click_.release(this, event)) emit clicked();
 }
 
 }  // namespace quill::ui

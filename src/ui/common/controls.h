@@ -11,6 +11,18 @@
 
 namespace quill::ui {
 
+// What counts as a click on the controls that react to one: a left press and
+// a left release, both on the control.
+class ClickRule {
+ public:
+  void press(const QMouseEvent* event);
+  // Whether this release ends a click.
+  bool release(const QWidget* control, const QMouseEvent* event);
+
+ private:
+  bool pressed_ = false;
+};
+
 // A single-line text box that shows its whole text. A QLineEdit scrolls a
 // text wider than its room to the caret and stays scrolled, so a value can
 // read as another ("0.47945" for 40.47945). This box keeps its size and its
@@ -61,7 +73,7 @@ class FrequencyBox : public TextBox {
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
-  bool pressed_ = false;
+  ClickRule click_;
 };
 
 // A push button that is pressed by Enter as well as Space when it has the
@@ -97,7 +109,7 @@ class LinkLabel : public QLabel {
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
-  bool pressed_ = false;
+  ClickRule click_;
 };
 
 // Registers the screen-reader interfaces of LinkLabel and PictureBox; their
