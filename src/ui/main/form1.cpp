@@ -7,6 +7,7 @@
 #include "ui/common/builder.h"
 #include "ui/common/controls.h"
 #include "ui/common/forms.h"
+#include "ui/common/look.h"
 #include "ui/common/picturebox.h"
 #include "ui/main/form1_design.h"
 
@@ -48,6 +49,8 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
   connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
   connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
+
+  UseDesignLook(this);
 
   // The focus starts on the drawing, first in the tab order.
   Picture1->setFocus();
