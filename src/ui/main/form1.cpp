@@ -6,6 +6,7 @@
 #include "calc/format.h"
 #include "ui/common/builder.h"
 #include "ui/common/controls.h"
+#include "ui/common/digits.h"
 #include "ui/common/forms.h"
 #include "ui/common/look.h"
 #include "ui/common/picturebox.h"
@@ -19,6 +20,9 @@ namespace {
 // The user's decimal separator: the result boxes show it, and the frequency
 // box reads it beside ".".
 std::string decimalPoint() { return QLocale().decimalPoint().toStdString(); }
+
+// The frequency as typed, in the locale's own digits or in ASCII ones.
+std::string typedFrequency(const FrequencyBox* box) { return WithAsciiDigits(box->text()); }
 
 }  // namespace
 
@@ -57,12 +61,11 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
 }
 
 void Form1::Command1_Click() {
-  showResults(CalculateInches(Text2->text().toStdString(), decimalPoint()),
-              QString::fromLatin1(form1::kInInches));
+  showResults(CalculateInches(typedFrequency(Text2), decimalPoint()), QString::fromLatin1(form1::kInInches));
 }
 
 void Form1::Command4_Click() {
-  showResults(CalculateCentimetres(Text2->text().toStdString(), decimalPoint()),
+  showResults(CalculateCentimetres(typedFrequency(Text2), decimalPoint()),
               QString::fromLatin1(form1::kInCentimetres));
 }
 
