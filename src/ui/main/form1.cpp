@@ -6,7 +6,9 @@
 #include "calc/format.h"
 #include "ui/common/builder.h"
 #include "ui/common/controls.h"
+#include "ui/common/digits.h"
 #include "ui/common/forms.h"
+#include "ui/common/look.h"
 #include "ui/common/picturebox.h"
 #include "ui/main/form1_design.h"
 
@@ -18,6 +20,9 @@ namespace {
 // The user's decimal separator: the result boxes show it, and the frequency
 // box reads it beside ".".
 std::string decimalPoint() { return QLocale().decimalPoint().toStdString(); }
+
+// The frequency as typed, in the locale's own digits or in ASCII ones.
+std::string typedFrequency(const FrequencyBox* box) { return WithAsciiDigits(box->text()); }
 
 }  // namespace
 
@@ -49,17 +54,18 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
   connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
 
+  UseDesignLook(this);
+
   // The focus starts on the drawing, first in the tab order.
   Picture1->setFocus();
 }
 
 void Form1::Command1_Click() {
-  showResults(CalculateInches(Text2->text().toStdString(), decimalPoint()),
-              QString::fromLatin1(form1::kInInches));
+  showResults(CalculateInches(typedFrequency(Text2), decimalPoint()), QString::fromLatin1(form1::kInInches));
 }
 
 void Form1::Command4_Click() {
-  showResults(CalculateCentimetres(Text2->text().toStdString(), decimalPoint()),
+  showResults(CalculateCentimetres(typedFrequency(Text2), decimalPoint()),
               QString::fromLatin1(form1::kInCentimetres));
 }
 
