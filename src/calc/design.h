@@ -82,6 +82,9 @@ struct Calculation {
 // `FrequencyMHz` is stored before anything can fail.
 Calculation Calculate(DesignValues& record, std::string_view frequencyText, Unit unit,
                       std::string_view localeDecimalPoint = ".");
+// The same for a frequency already read (a value of `FrequencyMHz`, say):
+// what the buttons would give for a text that reads as this number.
+Calculation Calculate(DesignValues& record, double frequencyMHz, Unit unit);
 
 // The application-wide record, zero at start.
 DesignValues& Design();
