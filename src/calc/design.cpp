@@ -111,7 +111,7 @@ Calculation Calculate(DesignValues& record, std::string_view frequencyText, Unit
   return Run(record, unit)(ParseLeadingNumber(frequencyText, localeDecimalPoint));
 }
 
-Calculation Calculate(DesignValues& record, double frequencyMHz, Unit unit) {
+Calculation CalculateFrequency(DesignValues& record, float frequencyMHz, Unit unit) {
   return Run(record, unit)(frequencyMHz);
 }
 

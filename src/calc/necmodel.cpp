@@ -179,10 +179,10 @@ Outcome BuildModel(std::string_view frequencyText, std::optional<double> tubeDia
   return build(inches, scratch.FrequencyMHz, tubeDiameterMm, elements);
 }
 
-Outcome BuildModel(double frequencyMHz, std::optional<double> tubeDiameterMm, int elements) {
+Outcome BuildModel(float frequencyMHz, std::optional<double> tubeDiameterMm, int elements) {
   if (auto refusal = checkRequest(tubeDiameterMm, elements)) return *refusal;
   DesignValues scratch;
-  const Calculation inches = Calculate(scratch, frequencyMHz, Unit::Inches);
+  const Calculation inches = CalculateFrequency(scratch, frequencyMHz, Unit::Inches);
   return build(inches, scratch.FrequencyMHz, tubeDiameterMm, elements);
 }
 

@@ -88,7 +88,7 @@ struct Outcome {
 // then gives wrong results. The diameter and the count are checked before
 // the frequency.
 Outcome BuildModel(std::string_view frequencyText, std::optional<double> tubeDiameterMm, int elements);
-Outcome BuildModel(double frequencyMHz, std::optional<double> tubeDiameterMm, int elements);
+Outcome BuildModel(float frequencyMHz, std::optional<double> tubeDiameterMm, int elements);
 
 // A tube diameter that suits the frequency: 6 mm at 146 MHz, scaled with the
 // wavelength and given to three significant digits, as a user would type it.

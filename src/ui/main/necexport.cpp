@@ -97,7 +97,7 @@ void NecExportDialog::accept() {
   } else if (!countOk) {
     outcome.message = "The number of elements must be a whole number from 3 to 10.";
   } else {
-    outcome = nec::BuildModel(double(frequencyMHz_), *diameter, count);
+    outcome = nec::BuildModel(frequencyMHz_, *diameter, count);
   }
   if (!outcome.model) {
     // The dialog stays open and says why.
@@ -128,7 +128,7 @@ QString SaveNecDeck(const QString& path, const std::string& deck) {
 std::optional<RunTimeError> ExportNecModel(QWidget* parent) {
   const float frequency = LastFrequency();
   // The frequency first: whether it can be calculated and modelled at all.
-  const nec::Outcome check = nec::BuildModel(double(frequency), std::nullopt, nec::kFewestElements);
+  const nec::Outcome check = nec::BuildModel(frequency, std::nullopt, nec::kFewestElements);
   if (check.error) return check.error;
   if (check.problem == nec::Problem::Frequency) {
     QMessageBox::warning(parent, QString::fromLatin1(kTitle), QString::fromStdString(check.message));
