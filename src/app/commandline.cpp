@@ -144,6 +144,13 @@ std::string listing(const Request& request, const ResultList& list) {
 // offscreen platform gives one without any display, so it works over ssh.
 QString writePlan(const Request& request, float frequencyMHz) {
   setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  // Over ssh there is often no XDG_RUNTIME_DIR; the plan needs none, and a
+  // script should not hear about it.
+  static const QtMessageHandler previous =
+      qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+        if (!message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR")))
+          previous(type, context, message);
+      });
   static int argc = 1;
   static char name[] = "quillcalc";
   static char* argv[] = {name, nullptr};
