@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QLabel>
@@ -10,6 +11,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QStandardPaths>
 #include <QVBoxLayout>
 
 #include "calc/format.h"
@@ -102,6 +104,9 @@ void NecExportDialog::accept() {
   if (!outcome.model) {
     // The dialog stays open and says why.
     problem_->setText(QString::fromStdString(outcome.message));
+    // Taller if the words need it, so that nothing above is squeezed.
+    const int needed = layout()->totalHeightForWidth(width());
+    if (needed > height()) resize(width(), needed);
     (outcome.problem == nec::Problem::Elements ? elements_ : diameter_)->setFocus();
     return;
   }
@@ -137,7 +142,11 @@ std::optional<RunTimeError> ExportNecModel(QWidget* parent) {
 
   NecExportDialog dialog(frequency, parent);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-  const QString suggested = QStringLiteral("quillbeam-%1MHz.nec").arg(frequencyText(frequency));
+  // Named and placed as the saved plans are.
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  const QString suggested =
+      QDir(documents.isEmpty() ? QDir::homePath() : documents)
+          .filePath(QStringLiteral("quillbeam-%1-MHz.nec").arg(QString::number(frequency)));
   const QString path = QFileDialog::getSaveFileName(parent, QString::fromLatin1(kTitle), suggested,
                                                     QObject::tr("NEC-2 card decks (*.nec);;All files (*)"));
   if (path.isEmpty()) return std::nullopt;
