@@ -18,8 +18,6 @@ constexpr int kSweepSteps = 25;
 // points up), all round in 5 degree steps.
 constexpr int kPatternDirections = 73;
 constexpr int kPatternStepDegrees = 5;
-// Below this, NEC's thin-wire results go wrong without a warning.
-constexpr double kShortestSegmentInRadii = 4;
 
 // The shortest text that reads back as the same double.
 std::string number(double value) {

@@ -11,12 +11,6 @@ namespace {
 
 constexpr double kMetresPerInch = 0.0254;
 constexpr double kLightMetresPerMicrosecond = 299.792458;  // c, so that c / MHz is metres
-// NEC's thin-wire model wants pieces of wire (segments) no longer than about
-// a twentieth of a wavelength, so that the current is nearly constant along
-// each, and no shorter than a few times the wire's radius, below which its
-// results go wrong without a warning.
-constexpr double kWavelengthsPerSegment = 20;
-constexpr double kShortestSegmentInRadii = 4;
 // The default tube: 6 mm at 146 MHz, scaled with the wavelength.
 constexpr double kDefaultDiameterMm = 6;
 constexpr double kDefaultDiameterAtMHz = 146;
@@ -135,7 +129,7 @@ Outcome build(const Calculation& inches, float frequencyMHz, std::optional<doubl
 
   // As few segments as keep each within a twentieth of a wavelength; the
   // shortest that gives must still be four radii long.
-  const double longest = model.wavelength / kWavelengthsPerSegment;
+  const double longest = model.wavelength / kSegmentsPerWavelength;
   double shortest = HUGE_VAL;
   for (Element& element : model.elements) {
     for (Wire* wire : {&element.leftLeg, &element.tube, &element.rightLeg}) {

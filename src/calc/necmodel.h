@@ -19,6 +19,13 @@ namespace quill::nec {
 inline constexpr int kFewestElements = 3;
 inline constexpr int kMostElements = 10;
 
+// NEC's thin-wire model wants pieces of wire (segments) no longer than about
+// a twentieth of a wavelength, so that the current is nearly constant along
+// each, and no shorter than a few times the wire's radius, below which its
+// results go wrong without a warning.
+inline constexpr double kSegmentsPerWavelength = 20;
+inline constexpr double kShortestSegmentInRadii = 4;
+
 // In metres. x runs along the boom from the reflector towards the
 // directors, y along the tubes and z up. The tubes lie at z = 0 with their
 // middle on the boom, the legs hang down from their ends. Seen as in the
