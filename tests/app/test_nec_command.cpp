@@ -80,16 +80,10 @@ class TestNecCommand : public QObject {
     const QString frequency = QStringLiteral("--frequency");
     QTest::newRow("diameter 0") << QStringList{frequency, "146", "--diameter", "0"} << 2
                                 << "--diameter: The tube diameter must be greater than 0 mm.";
-    QTest::newRow("diameter negative")
-        << QStringList{frequency, "146", "--diameter", "-6"} << 2 << "greater than 0 mm";
-    QTest::newRow("diameter nan") << QStringList{frequency, "146", "--diameter", "nan"} << 2
-                                  << "not a number";
     QTest::newRow("diameter not a number")
         << QStringList{frequency, "146", "--diameter", "six"} << 2 << "--diameter: \"six\" is not a number";
     QTest::newRow("diameter too thick")
         << QStringList{frequency, "146", "--diameter", "50"} << 2 << "too thick to model at 146 MHz";
-    QTest::newRow("2 elements") << QStringList{frequency, "146", "--elements", "2"} << 2
-                                << "--elements: The number of elements must be from 3 to 10.";
     QTest::newRow("11 elements") << QStringList{frequency, "146", "--elements", "11"} << 2 << "from 3 to 10";
     QTest::newRow("elements not a number") << QStringList{frequency, "146", "--elements", "3.5"} << 2
                                            << "--elements: \"3.5\" is not a whole number";
@@ -100,8 +94,6 @@ class TestNecCommand : public QObject {
         << "--diameter needs --nec";
     QTest::newRow("frequency 0") << QStringList{frequency, "0"} << 3
                                  << "Run-time error '11': Division by zero\n";
-    QTest::newRow("frequency too large")
-        << QStringList{frequency, "1E39"} << 3 << "Run-time error '6': Overflow\n";
   }
   void refusesAndWritesNothing() {
     QFETCH(QStringList, options);

@@ -52,24 +52,12 @@ class TestNecExport : public QObject {
     QTest::newRow("diameter 0") << "0"
                                 << "3"
                                 << "greater than 0 mm";
-    QTest::newRow("diameter negative") << "-6"
-                                       << "3"
-                                       << "greater than 0 mm";
     QTest::newRow("diameter not a number") << "six"
                                            << "3"
                                            << "not a number";
-    QTest::newRow("no diameter") << ""
-                                 << "3"
-                                 << "not a number";
-    QTest::newRow("diameter nan") << "nan"
-                                  << "3"
-                                  << "not a number";
     QTest::newRow("diameter too thick") << "50"
                                         << "3"
                                         << "too thick";
-    QTest::newRow("2 elements") << "6"
-                                << "2"
-                                << "from 3 to 10";
     QTest::newRow("11 elements") << "6"
                                  << "11"
                                  << "from 3 to 10";
