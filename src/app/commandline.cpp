@@ -69,7 +69,12 @@ QString helpText(QCommandLineParser& parser) {
   // it names the installed command instead.
   QString text = parser.helpText();
   const qsizetype endOfUsage = text.indexOf(QLatin1Char('\n'));
-  return QStringLiteral("Usage: %1 [options]").arg(kProgram) + text.mid(endOfUsage);
+  return QStringLiteral("Usage: %1 [options]").arg(kProgram) + text.mid(endOfUsage) +
+         QStringLiteral(
+             "\nExamples:\n"
+             "  quillcalc --frequency 146\n"
+             "  quillcalc --frequency 432.1 --unit cm --format json\n"
+             "  quillcalc --frequency 146 --plan quillbeam-146.pdf\n");
 }
 
 Request badUsage(const QString& problem) {

@@ -16,7 +16,9 @@ namespace quill::test {
 
 // The text block: the heading, then each dimension in listing order with its
 // box's name and text, the values lined up at their decimal points.
-inline void CheckResultsText(const QString& text, const QString& heading, const AllBoxes& example) {
+// `separator` is the decimal separator the boxes show.
+inline void CheckResultsText(const QString& text, const QString& heading, const AllBoxes& example,
+                             QChar separator = QLatin1Char('.')) {
   QVERIFY2(text.endsWith(QLatin1Char('\n')), qPrintable(text));
   const QStringList lines = text.chopped(1).split(QLatin1Char('\n'));
   QCOMPARE(lines.size(), 1 + int(kResultBoxCount));
@@ -26,12 +28,12 @@ inline void CheckResultsText(const QString& text, const QString& heading, const 
     const QString& line = lines[qsizetype(i) + 1];
     const ResultBox box = kDimensions[i].box;
     const QString name = QString::fromStdString(ui::form1::dimensionNames()[std::size_t(box)]);
-    const QString value = QString::fromLatin1(Shown(example, box));
+    const QString value = QString::fromLatin1(Shown(example, box)).replace(QLatin1Char('.'), separator);
     QVERIFY2(line.startsWith(name + QLatin1String("  ")), qPrintable(line));
     QVERIFY2(line.endsWith(QLatin1Char(' ') + value), qPrintable(line));
     QCOMPARE(line.mid(name.size()).trimmed(), value);
     // Every value's decimal point in the same column.
-    const qsizetype at = line.lastIndexOf(QLatin1Char('.'));
+    const qsizetype at = line.lastIndexOf(separator);
     if (point < 0) point = at;
     QVERIFY2(at == point, qPrintable(text));
   }

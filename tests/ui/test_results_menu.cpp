@@ -93,6 +93,13 @@ class TestResultsMenu : public QObject {
     copy();
     test::CheckResultsText(clipboard(), QStringLiteral("Quillbeam for 144 MHz, in centimetres"),
                            test::k144Centimetres);
+
+    // As the boxes show them where the locale writes a decimal comma.
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    calculate(test::k144, form->Command1);
+    copy();
+    test::CheckResultsText(clipboard(), QStringLiteral("Quillbeam for 144 MHz, in inches"), test::k144Inches,
+                           QLatin1Char(','));
   }
 
   // The menu opens on the drawing itself, not on a button; the boxes keep

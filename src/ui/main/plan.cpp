@@ -12,8 +12,6 @@
 namespace quill::ui {
 namespace {
 
-// Room around the printed area; most printers cannot print closer to the
-// edge anyway.
 constexpr double kMarginMillimetres = 15;
 
 std::optional<RunTimeError> calculate(float frequencyMHz, Unit unit, const std::string& separator,
@@ -44,6 +42,10 @@ std::optional<RunTimeError> MakePlan(float frequencyMHz, Unit unit, const QLocal
   return std::nullopt;
 }
 
+QMarginsF PlanMargins() {
+  return {kMarginMillimetres, kMarginMillimetres, kMarginMillimetres, kMarginMillimetres};
+}
+
 QPageSize LocalePageSize(const QLocale& locale) {
   return QPageSize(locale.measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
                                                                            : QPageSize::A4);
@@ -57,9 +59,7 @@ QString WritePlanPdf(const Plan& plan, const QString& path, const QLocale& local
     writer.setTitle(plan.title);
     writer.setCreator(QCoreApplication::applicationName());
     writer.setPageSize(LocalePageSize(locale));
-    writer.setPageMargins(
-        QMarginsF(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres, kMarginMillimetres),
-        QPageLayout::Millimeter);
+    writer.setPageMargins(PlanMargins(), QPageLayout::Millimeter);
     PaintPlan(writer, plan);
   }  // the PDF is complete when the writer's painter has ended
   if (!file.commit()) return file.errorString();

@@ -11,6 +11,7 @@
 #include "calc/design.h"
 
 class QLocale;
+class QMarginsF;
 class QPageSize;
 class QPagedPaintDevice;
 
@@ -35,6 +36,10 @@ struct Plan {
 // with `locale`'s decimal separator and date. Fails with the run-time error
 // of either unit.
 std::optional<RunTimeError> MakePlan(float frequencyMHz, Unit unit, const QLocale& locale, Plan& out);
+
+// Room left around the plan, in millimetres: most printers cannot print
+// closer to the edge anyway.
+QMarginsF PlanMargins();
 
 // Letter where the locale measures in US units, A4 elsewhere.
 QPageSize LocalePageSize(const QLocale& locale);

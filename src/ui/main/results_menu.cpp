@@ -83,6 +83,9 @@ void ResultsMenu::printPlan() {
   // Without a printer of the system's, the dialog offers a file: give it the
   // locale's paper. A printer brings its own.
   if (printer.outputFormat() == QPrinter::PdfFormat) printer.setPageSize(LocalePageSize(QLocale()));
+  // The plan's own margins; a printer whose printable area reaches the edge
+  // of the paper (a PDF printer) would otherwise get none.
+  printer.setPageMargins(PlanMargins(), QPageLayout::Millimeter);
   QPrintDialog dialog(&printer, form_);
   dialog.setWindowTitle(tr("Print plan"));
   dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
