@@ -74,7 +74,8 @@ QString helpText(QCommandLineParser& parser) {
              "\nExamples:\n"
              "  quillcalc --frequency 146\n"
              "  quillcalc --frequency 432.1 --unit cm --format json\n"
-             "  quillcalc --frequency 146 --plan quillbeam-146.pdf\n");
+             "  quillcalc --frequency 146 --plan quillbeam-146.pdf\n"
+             "  quillcalc --frequency 146 --nec beam.nec --diameter 6\n");
 }
 
 Request badUsage(const QString& problem) {
