@@ -42,9 +42,26 @@ struct Options {
                           QStringLiteral("Writes the one-page plan as a PDF file instead of printing the "
                                          "results (add --format to print them too)."),
                           QStringLiteral("FILE.pdf")};
+  QCommandLineOption nec{QStringLiteral("nec"),
+                         QStringLiteral("Writes an NEC-2 model of the antenna (a card deck for nec2c, xnec2c "
+                                        "and other modellers) instead of printing the results."),
+                         QStringLiteral("FILE.nec")};
+  QCommandLineOption diameter{
+      QStringLiteral("diameter"),
+      QStringLiteral("The model's tube diameter in millimetres (default: 6 mm at 146 MHz, scaled with the "
+                     "wavelength)."),
+      QStringLiteral("MM")};
+  QCommandLineOption elements{QStringLiteral("elements"),
+                              QStringLiteral("The model's number of elements, 3 (default) to 10."),
+                              QStringLiteral("N")};
 
-  QList<QCommandLineOption> all() const { return {help, version, frequency, unit, format, plan}; }
-  QList<const QCommandLineOption*> calculationOnly() const { return {&unit, &format, &plan}; }
+  QList<QCommandLineOption> all() const {
+    return {help, version, frequency, unit, format, plan, nec, diameter, elements};
+  }
+  QList<const QCommandLineOption*> calculationOnly() const {
+    return {&unit, &format, &plan, &nec, &diameter, &elements};
+  }
+  QList<const QCommandLineOption*> necOnly() const { return {&diameter, &elements}; }
 };
 
 QString helpText(QCommandLineParser& parser) {
@@ -57,7 +74,8 @@ QString helpText(QCommandLineParser& parser) {
              "\nExamples:\n"
              "  quillcalc --frequency 146\n"
              "  quillcalc --frequency 432.1 --unit cm --format json\n"
-             "  quillcalc --frequency 146 --plan quillbeam-146.pdf\n");
+             "  quillcalc --frequency 146 --plan quillbeam-146.pdf\n"
+             "  quillcalc --frequency 146 --nec beam.nec --diameter 6\n");
 }
 
 Request badUsage(const QString& problem) {
@@ -100,7 +118,19 @@ Request calculationRequest(const QCommandLineParser& parser, const Options& opti
     request.planFile = parser.value(options.plan);
     if (request.planFile.isEmpty()) return badUsage(QStringLiteral("--plan needs a file name"));
   }
-  request.printResults = request.planFile.isEmpty() || parser.isSet(options.format);
+  if (parser.isSet(options.nec)) {
+    NecCommand nec{request.frequency, parser.value(options.nec), std::nullopt, std::nullopt};
+    if (nec.file.isEmpty()) return badUsage(QStringLiteral("--nec needs a file name"));
+    if (parser.isSet(options.diameter)) nec.diameter = parser.value(options.diameter);
+    if (parser.isSet(options.elements)) nec.elements = parser.value(options.elements);
+    request.nec = nec;
+  } else {
+    for (const QCommandLineOption* option : options.necOnly()) {
+      if (parser.isSet(*option))
+        return badUsage(QStringLiteral("--%1 needs --nec").arg(option->names().constLast()));
+    }
+  }
+  request.printResults = (request.planFile.isEmpty() && !request.nec) || parser.isSet(options.format);
   return request;
 }
 
@@ -141,6 +171,10 @@ QString writePlan(const Request& request, float frequencyMHz) {
 }
 
 int calculate(const Request& request) {
+  // The model checks its own options first, then the frequency.
+  if (request.nec) {
+    if (const int status = RunNecCommand(*request.nec); status != kDone) return status;
+  }
   DesignValues record;
   const Calculation calculation = Calculate(record, request.frequency.toStdString(), request.unit);
   // The other unit's plan column is worked out too; it must not fail where
@@ -182,10 +216,11 @@ Request ParseCommandLine(const QStringList& arguments) {
       QStringLiteral("Works out the element lengths and boom spacings of a Quillbeam antenna.\n"
                      "Type the frequency in MHz into the main window and press INCHES or CM.\n"
                      "Right-click the drawing, or press Ctrl+Shift+C, Ctrl+P or Ctrl+S, to copy the\n"
-                     "results, print the plan or save it as PDF.\n"
+                     "results, print the plan, save it as PDF or export an NEC-2 model.\n"
                      "With --frequency it opens no window and needs no display: it prints the results\n"
-                     "or writes the plan, then exits with 0, 1 (an output could not be written),\n"
-                     "2 (bad usage) or 3 (the frequency cannot be calculated).\n"
+                     "or writes the plan or the NEC-2 model, then exits with 0, 1 (an output could not\n"
+                     "be written), 2 (bad usage, or a model that cannot be made) or 3 (the frequency\n"
+                     "cannot be calculated).\n"
                      "See quillcalc(1) for the windows, the exit statuses and the environment."));
   // Not addHelpOption(): its --help-all lists Qt's options, which only
   // QCoreApplication::process() can print.

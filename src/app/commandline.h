@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <optional>
 
+#include "app/neccommand.h"
 #include "calc/design.h"
 
 namespace quill::app {
@@ -30,6 +31,8 @@ struct Request {
   // Results go to stdout unless a file is asked for without --format.
   bool printResults = true;
   QString planFile;  // --plan, or empty
+  // --nec FILE [--diameter MM] [--elements N]: the NEC-2 model, or nothing.
+  std::optional<NecCommand> nec;
 };
 
 // Reads the command line; needs no QCoreApplication and no display.

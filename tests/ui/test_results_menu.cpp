@@ -109,7 +109,7 @@ class TestResultsMenu : public QObject {
     QVERIFY(!form->Picture1->childAt(blank));
     rightClick(blank);
     QVERIFY(menu()->isVisible());
-    QCOMPARE(menu()->actions().size(), 3);
+    QCOMPARE(menu()->actions().size(), 4);
     QCOMPARE(menu()->actions().first()->text(), QStringLiteral("Copy results"));
     menu()->hide();
 

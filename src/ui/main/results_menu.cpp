@@ -16,6 +16,7 @@
 #include "ui/common/picturebox.h"
 #include "ui/main/dimension_names.h"
 #include "ui/main/form1.h"
+#include "ui/main/necexport.h"
 #include "ui/main/plan.h"
 
 namespace quill::ui {
@@ -26,6 +27,7 @@ ResultsMenu::ResultsMenu(Form1* form) : QObject(form), form_(form), menu_(new QM
   add(tr("Copy results"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &ResultsMenu::copyResults);
   add(tr("Print plan…"), QKeySequence(Qt::CTRL | Qt::Key_P), &ResultsMenu::printPlan);
   add(tr("Save plan as PDF…"), QKeySequence(Qt::CTRL | Qt::Key_S), &ResultsMenu::savePlan);
+  add(tr("Export NEC model…"), QKeySequence(), &ResultsMenu::exportNecModel);
 
   enableEntries();
   connect(form_, &Form1::resultsShown, this, &ResultsMenu::enableEntries);
@@ -130,6 +132,11 @@ bool ResultsMenu::savePdf(const QString& path) {
   const QString problem = WritePlanPdf(plan, path, QLocale());
   if (!problem.isEmpty()) showProblem(tr("Save plan as PDF"), tr("Could not save %1: %2").arg(path, problem));
   return problem.isEmpty();
+}
+
+void ResultsMenu::exportNecModel() {
+  if (!form_->shown()) return;
+  if (const auto error = ExportNecModel(form_)) emit form_->runTimeError(*error);
 }
 
 void ResultsMenu::showProblem(const QString& title, const QString& text) {

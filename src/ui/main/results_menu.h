@@ -45,6 +45,9 @@ class ResultsMenu : public QObject {
   // made.
   bool print(QPrinter& printer);
   bool savePdf(const QString& path);
+  // "Export NEC model…": the model of the last calculation's frequency,
+  // through its dialog and a file dialog.
+  void exportNecModel();
 
  private:
   // One entry of the menu: text, shortcut, what it does.
