@@ -111,6 +111,10 @@ Calculation Calculate(DesignValues& record, std::string_view frequencyText, Unit
   return Run(record, unit)(ParseLeadingNumber(frequencyText, localeDecimalPoint));
 }
 
+Calculation CalculateFrequency(DesignValues& record, float frequencyMHz, Unit unit) {
+  return Run(record, unit)(frequencyMHz);
+}
+
 DesignValues& Design() {
   static DesignValues record;
   return record;

@@ -82,6 +82,9 @@ struct Calculation {
 // `FrequencyMHz` is stored before anything can fail.
 Calculation Calculate(DesignValues& record, std::string_view frequencyText, Unit unit,
                       std::string_view localeDecimalPoint = ".");
+// The same for a frequency already read: the results for exactly this
+// single-precision value (what a calculation that read it showed).
+Calculation CalculateFrequency(DesignValues& record, float frequencyMHz, Unit unit);
 
 // The application-wide record, zero at start.
 DesignValues& Design();

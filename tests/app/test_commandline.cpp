@@ -1,16 +1,59 @@
 // --help and --version answer on stdout and exit before any window or display
-// is needed; every other argument leaves the start-up as it was.
+// is needed; --frequency calculates without a window, printing the results
+// or writing the plan; every other argument leaves the start-up as it was.
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "app/commandline.h"
+#include "exact.h"
+#include "examples.h"
+#include "results_check.h"
 
 namespace {
 
 const QString kVersionLine = QStringLiteral("quillcalc " QUILLCALC_TEST_VERSION "\n");
 
 enum class Reply { None, Help, Version };
+
+struct Run {
+  int exitCode = -1;
+  QString out;
+  QString err;
+};
+
+// The built program, with no display of any kind to reach.
+Run runProgram(const QStringList& arguments) {
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) environment.remove(name);
+  QProcess program;
+  program.setProcessEnvironment(environment);
+  program.start(QStringLiteral(QUILLCALC_TEST_PROGRAM), arguments);
+  if (!program.waitForFinished(30000) || program.exitStatus() != QProcess::NormalExit) return {};
+  return {program.exitCode(), QString::fromUtf8(program.readAllStandardOutput()),
+          QString::fromUtf8(program.readAllStandardError())};
+}
+
+// The keys scripts read; they never change.
+const QStringList kKeys{"reflector_horizontal",
+                        "reflector_vertical",
+                        "driven_horizontal",
+                        "driven_vertical",
+                        "d1_horizontal",
+                        "d1_vertical",
+                        "d2_horizontal",
+                        "d2_vertical",
+                        "d3_dn_horizontal",
+                        "d3_dn_vertical",
+                        "spacing_reflector_driven",
+                        "spacing_driven_d1",
+                        "spacing_d1_d2",
+                        "spacing_directors"};
 
 void checkHelp(const QString& text) {
   QVERIFY2(text.startsWith(QStringLiteral("Usage: quillcalc [options]\n")), qPrintable(text));
@@ -24,6 +67,8 @@ void checkHelp(const QString& text) {
 }  // namespace
 
 Q_DECLARE_METATYPE(Reply)
+Q_DECLARE_METATYPE(quill::Unit)
+Q_DECLARE_METATYPE(const quill::test::AllBoxes*)
 
 class TestCommandLine : public QObject {
   Q_OBJECT
@@ -85,6 +130,125 @@ class TestCommandLine : public QObject {
     } else {
       checkHelp(out);
     }
+  }
+
+  // The three listings for the worked examples, in both units.
+  void listings_data() {
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<quill::Unit>("unit");
+    QTest::addColumn<const quill::test::AllBoxes*>("example");
+    for (const QString format : {"text", "csv", "json"}) {
+      QTest::addRow("%s in", qPrintable(format)) << format << quill::Unit::Inches << &quill::test::k144Inches;
+      QTest::addRow("%s cm", qPrintable(format))
+          << format << quill::Unit::Centimetres << &quill::test::k144Centimetres;
+    }
+  }
+  void listings() {
+    QFETCH(QString, format);
+    QFETCH(quill::Unit, unit);
+    QFETCH(const quill::test::AllBoxes*, example);
+    const QString symbol = unit == quill::Unit::Inches ? "in" : "cm";
+    const Run run = runProgram({"--frequency", quill::test::k144, "--unit", symbol, "--format", format});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.err.isEmpty(), qPrintable(run.err));
+    const auto& names = quill::ui::form1::dimensionNames();
+    QCOMPARE(QString::fromStdString(names[std::size_t(quill::ResultBox::Text4)]),
+             QStringLiteral("Reflector horizontal length"));
+
+    if (format == "text") {
+      quill::test::CheckResultsText(run.out,
+                                    unit == quill::Unit::Inches ? "Quillbeam for 144 MHz, in inches"
+                                                                : "Quillbeam for 144 MHz, in centimetres",
+                                    *example);
+    } else if (format == "csv") {
+      const QStringList rows = run.out.split('\n', Qt::SkipEmptyParts);
+      QCOMPARE(rows.size(), 15);
+      QCOMPARE(rows[0], QStringLiteral("key,name,value,unit"));
+      for (int i = 0; i < kKeys.size(); ++i) {
+        const quill::ResultBox box = quill::kDimensions[std::size_t(i)].box;
+        QCOMPARE(rows[i + 1], QStringList({kKeys[i], QString::fromStdString(names[std::size_t(box)]),
+                                           quill::test::Shown(*example, box), symbol})
+                                  .join(','));
+      }
+    } else {
+      QJsonParseError error;
+      const QJsonObject json = QJsonDocument::fromJson(run.out.toUtf8(), &error).object();
+      QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(error.errorString()));
+      QCOMPARE(json.keys(), QStringList({"dimensions", "frequency_mhz", "unit"}));
+      QCOMPARE(json["frequency_mhz"].toDouble(), 144.0);
+      QCOMPARE(json["unit"].toString(), symbol);
+      const QJsonArray dimensions = json["dimensions"].toArray();
+      QCOMPARE(dimensions.size(), kKeys.size());
+      quill::DesignValues record;
+      const quill::Calculation calculation = quill::Calculate(record, quill::test::k144, unit);
+      for (int i = 0; i < kKeys.size(); ++i) {
+        const QJsonObject dimension = dimensions[i].toObject();
+        const quill::ResultBox box = quill::kDimensions[std::size_t(i)].box;
+        QCOMPARE(dimension["key"].toString(), kKeys[i]);
+        QCOMPARE(dimension["name"].toString(), QString::fromStdString(names[std::size_t(box)]));
+        QCOMPARE(dimension["text"].toString(), QString::fromLatin1(quill::test::Shown(*example, box)));
+        // The number reads back to the very float the box shows.
+        const auto stored = std::find_if(calculation.begin(), calculation.end(),
+                                         [box](const quill::BoxWrite& w) { return w.box == box; });
+        QUILL_EXACT(float(dimension["value"].toDouble()), stored->value);
+      }
+    }
+  }
+
+  // A failed calculation says so on stderr only; bad usage names the problem.
+  void exits_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("message");
+    const QString byZero = "Run-time error '11': Division by zero\n";
+    QTest::newRow("zero") << QStringList{"--frequency", "0"} << 3 << byZero;
+    QTest::newRow("empty text") << QStringList{"--frequency", "", "--format", "json"} << 3 << byZero;
+    QTest::newRow("no number") << QStringList{"--frequency", "MHz"} << 3 << byZero;
+    QTest::newRow("overflow") << QStringList{"--frequency", "1e39", "--unit", "cm"} << 3
+                              << "Run-time error '6': Overflow\n";
+    QTest::newRow("unknown unit") << QStringList{"--frequency", "144", "--unit", "mm"} << 2 << "'mm'";
+    QTest::newRow("unknown format") << QStringList{"--frequency", "144", "--format", "xml"} << 2 << "'xml'";
+    QTest::newRow("plan without frequency")
+        << QStringList{"--plan", "x.pdf"} << 2 << "--plan needs --frequency";
+    QTest::newRow("unit without frequency") << QStringList{"--unit", "cm"} << 2 << "--unit needs --frequency";
+    QTest::newRow("frequency without value") << QStringList{"--frequency"} << 2 << "--frequency";
+    QTest::newRow("unknown option") << QStringList{"--frequency", "144", "-reverse"} << 2 << "'reverse'";
+    QTest::newRow("stray argument") << QStringList{"--frequency", "144", "MHz"} << 2 << "'MHz'";
+  }
+  void exits() {
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, message);
+    const Run run = runProgram(arguments);
+    QCOMPARE(run.exitCode, status);
+    QVERIFY2(run.out.isEmpty(), qPrintable(run.out));
+    if (status == 3) {
+      QCOMPARE(run.err, message);
+    } else {
+      QVERIFY2(run.err.startsWith("quillcalc: ") && run.err.contains(message), qPrintable(run.err));
+    }
+  }
+
+  // --plan: one page, vectors and embedded fonts, both units' values as text;
+  // a failed calculation writes nothing and leaves an earlier file alone.
+  void plan() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("plan.pdf");
+    Run run = runProgram({"--frequency", quill::test::k144, "--plan", path});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.out.isEmpty() && run.err.isEmpty(), qPrintable(run.out + run.err));
+    quill::test::CheckPlan144(path, "A4", quill::Unit::Inches);  // the C locale measures in metric
+    if (QTest::currentTestFailed()) return;
+
+    QFile earlier(path);
+    QVERIFY(earlier.open(QIODevice::WriteOnly));
+    earlier.write("earlier");
+    earlier.close();
+    run = runProgram({"--frequency", "0", "--plan", path, "--unit", "cm"});
+    QCOMPARE(run.exitCode, 3);
+    QVERIFY(earlier.open(QIODevice::ReadOnly));
+    QCOMPARE(earlier.readAll(), QByteArray("earlier"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"plan.pdf"});
   }
 };
 

@@ -4,6 +4,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QDesktopServices>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QUrl>
@@ -108,6 +109,31 @@ class TestAccessible : public QObject {
     QTRY_COMPARE(form->Text4->text(),
                  QString::fromLatin1(test::Shown(test::k144Centimetres, ResultBox::Text4)));
     verifyResults(test::k144Centimetres, QStringLiteral("In centimetres"));
+  }
+
+  // Screen readers announce a window that opens or takes the focus only if
+  // it is a frame or a dialog, by its title.
+  void windowsAreAnnounced() {
+    Press(Find(form, QAccessible::Button, QStringLiteral("NOTES")));
+    Press(Find(form, QAccessible::Button, QStringLiteral("WEB LINK")));
+    QTRY_COMPARE(test::OpenWindows<frmAbout>().size(), 1);
+    QTRY_COMPARE(test::OpenWindows<web>().size(), 1);
+    const struct {
+      QWidget* window;
+      QAccessible::Role role;
+      QString name;
+    } windows[] = {
+        {form, QAccessible::Window, QStringLiteral("Form1")},
+        {test::OpenWindows<frmAbout>().first(), QAccessible::Dialog, QStringLiteral("About quillcalc")},
+        {test::OpenWindows<web>().first(), QAccessible::Window, QStringLiteral("Web Page Link")},
+    };
+    for (const auto& w : windows) {
+      QCOMPARE(Of(w.window)->role(), w.role);
+      QCOMPARE(Of(w.window)->text(QAccessible::Name), w.name);
+    }
+    // What Qt describes itself keeps its own role.
+    QMessageBox box(form);
+    QCOMPARE(Of(&box)->role(), QAccessible::AlertMessage);
   }
 
   void drawingIsDescribed() {

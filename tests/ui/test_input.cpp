@@ -1,6 +1,6 @@
 // The main window as the keyboard and the mouse reach it: boxes that are
 // left never stay scrolled, Enter and Space press the focused button, what
-// counts as a click in the frequency box, and comma locales.
+// counts as a click in the frequency box, and the numbers of other locales.
 #include <QApplication>
 #include <QSignalSpy>
 #include <QTest>
@@ -11,6 +11,7 @@
 #include "examples.h"
 #include "gui_support.h"
 #include "ui/common/controls.h"
+#include "ui/common/digits.h"
 #include "ui/main/form1.h"
 #include "ui/notes/frmabout.h"
 #include "ui/weblink/web.h"
@@ -140,10 +141,12 @@ class TestInput : public QObject {
     QCOMPARE(form->Text2->text(), click ? QStringLiteral("144") : QStringLiteral("432"));
   }
 
-  // Where the decimal separator is ",", the results show it, the frequency
-  // box reads it (and still reads "."), and the write-back uses it: a click
-  // and the same button again give the same fourteen values.
-  void commaLocales_data() {
+  // Where the decimal separator is "," or "٫", the results show it, the
+  // frequency box reads it (and still reads "."), and the write-back uses
+  // it: a click and the same button again give the same fourteen values.
+  // The box reads the digits of the user's own script as well; the values
+  // are shown in ASCII digits.
+  void localeNumbers_data() {
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("reflectorSpacing");
@@ -174,8 +177,15 @@ class TestInput : public QObject {
     QTest::newRow("C 146.5") << QLocale::c() << "146.5"
                              << "20.15017"
                              << "146.5";
+    QTest::newRow("ar_EG Arabic-Indic 146") << QLocale(QStringLiteral("ar_EG")) << QStringLiteral("١٤٦")
+                                            << QStringLiteral("20٫21918") << QStringLiteral("146");
+    QTest::newRow("fa_IR Extended Arabic-Indic 146.5")
+        << QLocale(QStringLiteral("fa_IR")) << QStringLiteral("۱۴۶٫۵") << QStringLiteral("20٫15017")
+        << QStringLiteral("146٫5");
+    QTest::newRow("hi_IN Devanagari 146.5") << QLocale(QStringLiteral("hi_IN")) << QStringLiteral("१४६.५")
+                                            << QStringLiteral("20.15017") << QStringLiteral("146.5");
   }
-  void commaLocales() {
+  void localeNumbers() {
     QFETCH(QLocale, locale);
     QFETCH(QString, typed);
     QFETCH(QString, reflectorSpacing);
@@ -191,6 +201,38 @@ class TestInput : public QObject {
       QTest::mouseClick(button, Qt::LeftButton);
       QCOMPARE(test::ResultTexts(*form), first);
     }
+  }
+
+  // Which digits the frequency box reads besides ASCII ones: those a locale
+  // writes numbers with, and those of the script it writes its language in.
+  // Elsewhere the text reaches the calculation as typed.
+  void ownDigits_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("read");
+    const QString arabicIndic = QStringLiteral("١٤٦٫٥"), extended = QStringLiteral("۱۴۶٫۵");
+    const QString devanagari = QStringLiteral("१४६.५");
+    QTest::newRow("C: Arabic-Indic as typed") << "C" << arabicIndic << arabicIndic;
+    QTest::newRow("C: Devanagari as typed") << "C" << devanagari << devanagari;
+    QTest::newRow("en_US: Extended Arabic-Indic as typed") << "en_US" << extended << extended;
+    QTest::newRow("en_US: full-width as typed")
+        << "en_US" << QStringLiteral("１４６") << QStringLiteral("１４６");
+    QTest::newRow("ar_EG: Arabic-Indic") << "ar_EG" << arabicIndic << QStringLiteral("146٫5");
+    QTest::newRow("ar_EG: Extended, the same script") << "ar_EG" << extended << QStringLiteral("146٫5");
+    QTest::newRow("fa_IR: Extended, a unit after")
+        << "fa_IR" << QStringLiteral("۱۴۶٫۵ MHz") << QStringLiteral("146٫5 MHz");
+    QTest::newRow("fa_IR: Devanagari as typed") << "fa_IR" << devanagari << devanagari;
+    QTest::newRow("hi_IN: Devanagari, numbers in ASCII") << "hi_IN" << devanagari << "146.5";
+    QTest::newRow("hi_IN: Arabic-Indic as typed") << "hi_IN" << arabicIndic << arabicIndic;
+    QTest::newRow("th_TH: Thai") << "th_TH" << QStringLiteral("๑๔๖.๕") << "146.5";
+    QTest::newRow("ff_Adlm_GN: Adlam, beyond 16 bits")
+        << "ff_Adlm_GN" << QStringLiteral("𞥑𞥔𞥖.𞥕") << "146.5";
+  }
+  void ownDigits() {
+    QFETCH(QString, locale);
+    QFETCH(QString, typed);
+    QFETCH(QString, read);
+    QCOMPARE(QString::fromStdString(ui::WithAsciiDigits(typed, QLocale(locale))), read);
   }
 };
 

@@ -32,7 +32,8 @@ constexpr qreal kMinPoints = 6.0;
 constexpr qreal kPointStep = 0.25;
 
 // What a screen reader sees of the controls Qt has no interface for: the
-// link as a link with a press action, and a picture box as a picture.
+// link as a link with a press action, a picture box as a picture, and the
+// windows as windows.
 class LinkLabelAccessible : public QAccessibleWidget {
  public:
   explicit LinkLabelAccessible(LinkLabel* label) : QAccessibleWidget(label, QAccessible::Link) {}
@@ -52,12 +53,32 @@ class LinkLabelAccessible : public QAccessibleWidget {
   }
 };
 
+// A window built on a plain QWidget, as every window of the program is. Qt
+// describes it as a client area, which screen readers list as a "filler" and
+// do not announce when it opens or takes the focus; it is a frame, or a
+// dialog where it has a dialog's frame.
+class WindowAccessible : public QAccessibleWidget {
+ public:
+  explicit WindowAccessible(QWidget* window) : QAccessibleWidget(window) {}
+
+  QAccessible::Role role() const override {
+    if (!widget()->isWindow()) return QAccessibleWidget::role();
+    return widget()->windowType() == Qt::Dialog ? QAccessible::Dialog : QAccessible::Window;
+  }
+};
+
 QAccessibleInterface* accessibleFactory(const QString& className, QObject* object) {
   if (className == QLatin1String(LinkLabel::staticMetaObject.className())) {
     return new LinkLabelAccessible(static_cast<LinkLabel*>(object));
   }
   if (className == QLatin1String(PictureBox::staticMetaObject.className())) {
     return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
+  }
+  // Asked for last, once no class between the window's own and QWidget has
+  // an interface of its own (QDialog, QMainWindow and the like do).
+  if (className == QLatin1String("QWidget") && object->isWidgetType() &&
+      static_cast<QWidget*>(object)->isWindow()) {
+    return new WindowAccessible(static_cast<QWidget*>(object));
   }
   return nullptr;
 }

@@ -112,8 +112,9 @@ class LinkLabel : public QLabel {
   ClickRule click_;
 };
 
-// Registers the screen-reader interfaces of LinkLabel and PictureBox; their
-// constructors call it, and it runs once.
+// Registers the screen-reader interfaces of LinkLabel, PictureBox and the
+// windows built on a plain QWidget; the constructors of LinkLabel and
+// PictureBox call it (every window has one or the other), and it runs once.
 void ensureAccessibleInterfaces();
 
 }  // namespace quill::ui

@@ -6,9 +6,12 @@
 #include "calc/format.h"
 #include "ui/common/builder.h"
 #include "ui/common/controls.h"
+#include "ui/common/digits.h"
 #include "ui/common/forms.h"
+#include "ui/common/look.h"
 #include "ui/common/picturebox.h"
 #include "ui/main/form1_design.h"
+#include "ui/main/results_menu.h"
 
 using namespace quill;
 using namespace quill::ui;
@@ -18,6 +21,9 @@ namespace {
 // The user's decimal separator: the result boxes show it, and the frequency
 // box reads it beside ".".
 std::string decimalPoint() { return QLocale().decimalPoint().toStdString(); }
+
+// The frequency as typed, in the locale's own digits or in ASCII ones.
+std::string typedFrequency(const FrequencyBox* box) { return WithAsciiDigits(box->text()); }
 
 }  // namespace
 
@@ -49,18 +55,19 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
   connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
 
+  resultsMenu_ = new ResultsMenu(this);
+  UseDesignLook(this);
+
   // The focus starts on the drawing, first in the tab order.
   Picture1->setFocus();
 }
 
 void Form1::Command1_Click() {
-  showResults(CalculateInches(Text2->text().toStdString(), decimalPoint()),
-              QString::fromLatin1(form1::kInInches));
+  showResults(CalculateInches(typedFrequency(Text2), decimalPoint()), Unit::Inches);
 }
 
 void Form1::Command4_Click() {
-  showResults(CalculateCentimetres(Text2->text().toStdString(), decimalPoint()),
-              QString::fromLatin1(form1::kInCentimetres));
+  showResults(CalculateCentimetres(typedFrequency(Text2), decimalPoint()), Unit::Centimetres);
 }
 
 void Form1::Command2_Click() { emit notesRequested(); }
@@ -74,13 +81,19 @@ void Form1::Text2_Click() {
   Text2->selectAll();
 }
 
-void Form1::showResults(const Calculation& calculation, const QString& unit) {
+void Form1::showResults(const Calculation& calculation, Unit unit) {
   const std::string separator = decimalPoint();
+  const QString description =
+      QString::fromLatin1(unit == Unit::Inches ? form1::kInInches : form1::kInCentimetres);
   for (const BoxWrite& write : calculation) {
     TextBox* box = resultBox(write.box);
     box->setText(QString::fromStdString(FormatDimension(write.value, separator)));
     box->setCursorPosition(0);
-    box->setAccessibleDescription(unit);
+    box->setAccessibleDescription(description);
+  }
+  if (calculation.count == kResultBoxCount) {
+    shown_ = Shown{LastFrequency(), unit};
+    emit resultsShown();
   }
   if (calculation.error) emit runTimeError(*calculation.error);
 }

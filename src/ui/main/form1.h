@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <array>
+#include <optional>
 
 #include "calc/design.h"
 
@@ -9,6 +10,7 @@ class QPlainTextEdit;
 
 namespace quill::ui {
 class CommandButton;
+class ResultsMenu;
 class FrequencyBox;
 class PictureBox;
 class TextBox;
@@ -28,6 +30,19 @@ class Form1 : public QWidget {
   quill::ui::TextBox* resultBox(quill::ResultBox box) const {
     return results_[static_cast<std::size_t>(box)];
   }
+
+  // What the result boxes show: the frequency and unit of the last
+  // calculation that wrote them. Nothing before the first; a failed
+  // calculation writes no box and leaves it as it was.
+  struct Shown {
+    float frequencyMHz;
+    quill::Unit unit;
+  };
+  const std::optional<Shown>& shown() const { return shown_; }
+
+  // The drawing's menu and its shortcuts: copy the results, print or save
+  // the plan.
+  quill::ui::ResultsMenu* resultsMenu() const { return resultsMenu_; }
 
   // Controls, named as in the window design. Every control but Picture1 is a
   // child of Picture1.
@@ -57,11 +72,15 @@ class Form1 : public QWidget {
   void webLinkRequested();
   // A calculation failed; the boxes it did not reach keep their texts.
   void runTimeError(const quill::RunTimeError& error);
+  // A calculation has written every result box.
+  void resultsShown();
 
  private:
-  // Shows what a calculation wrote; `unit` says, to a screen reader, what
-  // the written boxes now measure in.
-  void showResults(const quill::Calculation& calculation, const QString& unit);
+  // Shows what a calculation in `unit` wrote; a screen reader hears the unit
+  // as each written box's description.
+  void showResults(const quill::Calculation& calculation, quill::Unit unit);
 
   std::array<quill::ui::TextBox*, quill::kResultBoxCount> results_{};
+  std::optional<Shown> shown_;
+  quill::ui::ResultsMenu* resultsMenu_ = nullptr;
 };

@@ -8,6 +8,7 @@
 
 #include "ui/common/builder.h"
 #include "ui/common/forms.h"
+#include "ui/common/look.h"
 #include "ui/common/picturebox.h"
 #include "ui/notes/frmabout_design.h"
 
@@ -28,6 +29,7 @@ frmAbout::frmAbout(QWidget* parent) : QWidget(parent) {
   setFixedSize(size());
 
   BuildControls(*this, this, notes::controls());
+  UseDesignLook(this);
   Form_Load();
 
   // The focus starts in the construction notes, caret at the start.

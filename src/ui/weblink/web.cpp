@@ -7,6 +7,7 @@
 #include "ui/common/builder.h"
 #include "ui/common/controls.h"
 #include "ui/common/forms.h"
+#include "ui/common/look.h"
 #include "ui/weblink/web_design.h"
 
 using namespace quill::ui;
@@ -50,6 +51,8 @@ web::web(QWidget* parent) : QWidget(parent) {
   lblWebPage->setCursor(Qt::PointingHandCursor);
   lblWebPage->setAccessibleName(QStringLiteral("Open %1 in the web browser").arg(lblWebPage->text()));
   connect(lblWebPage, &LinkLabel::clicked, this, &web::lblWebPage_Click);
+
+  UseDesignLook(this);
 }
 
 void web::lblWebPage_Click() {

@@ -1,0 +1,80 @@
+#pragma once
+
+// The fourteen results as they leave the program: a text block to paste into
+// a post, CSV and JSON. The names of the dimensions belong to the main
+// window (each result box's accessible name); the caller passes them in.
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calc/design.h"
+
+namespace quill {
+
+// One dimension of the listing: its fixed key and the box that shows it.
+struct Dimension {
+  const char* key;
+  ResultBox box;
+};
+
+// Every listing names the dimensions in this order: the reflector, the driven
+// element, D1, D2 and D3 to Dn, each horizontal then vertical; then the four
+// spacings from the rear of the boom forward. The keys never change: scripts
+// read them.
+inline constexpr std::array<Dimension, kResultBoxCount> kDimensions{{
+    {"reflector_horizontal", ResultBox::Text4},
+    {"reflector_vertical", ResultBox::Text9},
+    {"driven_horizontal", ResultBox::Text6},
+    {"driven_vertical", ResultBox::Text10},
+    {"d1_horizontal", ResultBox::Text8},
+    {"d1_vertical", ResultBox::Text11},
+    {"d2_horizontal", ResultBox::Text17},
+    {"d2_vertical", ResultBox::Text21},
+    {"d3_dn_horizontal", ResultBox::Text19},
+    {"d3_dn_vertical", ResultBox::Text23},
+    {"spacing_reflector_driven", ResultBox::Text5},
+    {"spacing_driven_d1", ResultBox::Text7},
+    {"spacing_d1_d2", ResultBox::Text12},
+    {"spacing_directors", ResultBox::Text14},
+}};
+
+// "in" or "cm"; "inches" or "centimetres".
+std::string_view UnitSymbol(Unit unit);
+std::string_view UnitWord(Unit unit);
+
+// The names of the dimensions, indexed by ResultBox.
+using DimensionNames = std::array<std::string, kResultBoxCount>;
+
+struct ResultLine {
+  std::string key;
+  std::string name;
+  std::string text;  // as the box shows it
+  float value = 0;   // the stored value (JSON gives it beside the text)
+};
+
+struct ResultList {
+  std::string frequency;  // as the frequency box's write-back shows it
+  float frequencyMHz = 0;
+  Unit unit = Unit::Inches;
+  std::vector<ResultLine> lines;  // in the order of kDimensions
+};
+
+// The list of a finished calculation on `record`, with texts in the
+// boxes' format and `decimalSeparator`.
+ResultList ListResults(const DesignValues& record, Unit unit, const Calculation& calculation,
+                       const DimensionNames& names, std::string_view decimalSeparator = ".");
+
+// "Quillbeam for 146 MHz, in inches", then one line per dimension: the name,
+// padded so that the values line up at their decimal separators in a
+// monospace font. Every line ends with "\n".
+std::string ResultsAsText(const ResultList& list, std::string_view decimalSeparator = ".");
+// "key,name,value,unit", then a row per dimension (value: the box's text).
+std::string ResultsAsCsv(const ResultList& list);
+// {"frequency_mhz": ..., "unit": ..., "dimensions": [{"key", "name", "text",
+// "value"}, ...]}; numbers in the shortest form that reads back to the same
+// single-precision value.
+std::string ResultsAsJson(const ResultList& list);
+
+}  // namespace quill

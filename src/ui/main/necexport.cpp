@@ -1,0 +1,161 @@
+#include "ui/main/necexport.h"
+
+#include <QCoreApplication>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+
+#include "calc/format.h"
+#include "calc/necdeck.h"
+
+namespace quill::ui {
+namespace {
+
+const char kTitle[] = "Export NEC model";
+// Wide enough that a refusal wraps onto a few lines, not a dozen.
+constexpr int kDialogWidth = 380;
+// The diameter as first offered: three digits are as fine as tubes come.
+constexpr int kDiameterDigits = 3;
+
+// The diameter used last in this session, if any.
+std::optional<double>& lastDiameter() {
+  static std::optional<double> diameter;
+  return diameter;
+}
+
+// A number typed as the user's locale writes it, or with a point.
+std::optional<double> readNumber(const QString& text) {
+  bool ok = false;
+  double value = QLocale().toDouble(text.trimmed(), &ok);
+  if (!ok) value = QLocale::c().toDouble(text.trimmed(), &ok);
+  return ok ? std::optional(value) : std::nullopt;
+}
+
+QString frequencyText(float frequencyMHz) {
+  return QString::fromStdString(FormatDimension(frequencyMHz, QLocale().decimalPoint().toStdString()));
+}
+
+QString program() {
+  return QCoreApplication::applicationName() + QLatin1Char(' ') + QCoreApplication::applicationVersion();
+}
+
+}  // namespace
+
+NecExportDialog::NecExportDialog(float frequencyMHz, QWidget* parent)
+    : QDialog(parent), frequencyMHz_(frequencyMHz) {
+  setWindowTitle(QString::fromLatin1(kTitle));
+  setMinimumWidth(kDialogWidth);
+
+  auto* about = new QLabel(tr("A wire model of the antenna for %1 MHz, the frequency of the last "
+                              "calculation, for NEC-2 modellers such as nec2c and xnec2c.")
+                               .arg(frequencyText(frequencyMHz)));
+  about->setWordWrap(true);
+
+  const double diameter = lastDiameter().value_or(nec::DefaultTubeDiameterMm(frequencyMHz));
+  diameter_ = new QLineEdit(QLocale().toString(diameter, 'g', kDiameterDigits));
+  elements_ = new QLineEdit(QString::number(nec::kFewestElements));
+  auto* elementsHint =
+      new QLabel(tr("3: reflector, driven element and D1, as drawn. A 4th is D2; "
+                    "further ones are D3 to Dn at the all additional director spacing."));
+  elementsHint->setWordWrap(true);
+
+  auto* form = new QFormLayout;
+  form->addRow(tr("Tube &diameter (mm):"), diameter_);
+  form->addRow(tr("Number of &elements (3 to 10):"), elements_);
+  form->addRow(QString(), elementsHint);
+
+  problem_ = new QLabel;
+  problem_->setWordWrap(true);
+  problem_->setAccessibleName(tr("Why the model cannot be made"));
+
+  buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+  buttons_->button(QDialogButtonBox::Ok)->setText(tr("&Export…"));
+  connect(buttons_, &QDialogButtonBox::accepted, this, &NecExportDialog::accept);
+  connect(buttons_, &QDialogButtonBox::rejected, this, &NecExportDialog::reject);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(about);
+  layout->addLayout(form);
+  layout->addWidget(problem_);
+  layout->addWidget(buttons_);
+}
+
+void NecExportDialog::accept() {
+  const std::optional<double> diameter = readNumber(diameter_->text());
+  bool countOk = false;
+  const int count = elements_->text().trimmed().toInt(&countOk);
+  nec::Outcome outcome;
+  if (!diameter) {
+    outcome.message = "The tube diameter is not a number.";
+  } else if (!countOk) {
+    outcome.message = "The number of elements must be a whole number from 3 to 10.";
+  } else {
+    outcome = nec::BuildModel(frequencyMHz_, *diameter, count);
+  }
+  if (!outcome.model) {
+    // The dialog stays open and says why.
+    problem_->setText(QString::fromStdString(outcome.message));
+    // Taller if the words need it, so that nothing above is squeezed.
+    const int needed = layout()->totalHeightForWidth(width());
+    if (needed > height()) resize(width(), needed);
+    (outcome.problem == nec::Problem::Elements ? elements_ : diameter_)->setFocus();
+    return;
+  }
+  model_ = std::move(outcome.model);
+  lastDiameter() = *diameter;
+  QDialog::accept();
+}
+
+void NecExportDialog::forgetDiameter() { lastDiameter().reset(); }
+
+QString SaveNecDeck(const QString& path, const std::string& deck) {
+  // A deck that nec2c would stop on, or run without results, is a fault of
+  // this program: say so rather than write it.
+  if (const std::string fault = nec::DeckFault(deck); !fault.empty()) {
+    return QStringLiteral("the model is faulty (%1)").arg(QString::fromStdString(fault));
+  }
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) return file.errorString();
+  file.write(deck.data(), qint64(deck.size()));
+  if (!file.commit()) return file.errorString();
+  return {};
+}
+
+std::optional<RunTimeError> ExportNecModel(QWidget* parent) {
+  const float frequency = LastFrequency();
+  // The frequency first: whether it can be calculated and modelled at all.
+  const nec::Outcome check = nec::BuildModel(frequency, std::nullopt, nec::kFewestElements);
+  if (check.error) return check.error;
+  if (check.problem == nec::Problem::Frequency) {
+    QMessageBox::warning(parent, QString::fromLatin1(kTitle), QString::fromStdString(check.message));
+    return std::nullopt;
+  }
+
+  NecExportDialog dialog(frequency, parent);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  // Named and placed as the saved plans are.
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  const QString suggested =
+      QDir(documents.isEmpty() ? QDir::homePath() : documents)
+          .filePath(QStringLiteral("quillbeam-%1-MHz.nec").arg(QString::number(frequency)));
+  const QString path = QFileDialog::getSaveFileName(parent, QString::fromLatin1(kTitle), suggested,
+                                                    QObject::tr("NEC-2 card decks (*.nec);;All files (*)"));
+  if (path.isEmpty()) return std::nullopt;
+  const QString failure = SaveNecDeck(path, nec::Deck(*dialog.model(), program().toStdString()));
+  if (!failure.isEmpty()) {
+    QMessageBox::warning(parent, QString::fromLatin1(kTitle),
+                         QObject::tr("The model could not be written to %1: %2").arg(path, failure));
+  }
+  return std::nullopt;
+}
+
+}  // namespace quill::ui

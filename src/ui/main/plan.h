@@ -1,0 +1,57 @@
+#pragma once
+
+// The plan: one page to take to the workshop, with the drawing, the fourteen
+// values at their boxes' places and a cut list in inches and centimetres.
+// Painted as vectors and text on any paged device: a printer, or a PDF.
+
+#include <QString>
+#include <array>
+#include <optional>
+
+#include "calc/design.h"
+
+class QLocale;
+class QMarginsF;
+class QPageSize;
+class QPagedPaintDevice;
+
+namespace quill::ui {
+
+struct Plan {
+  QString title;   // "Quillbeam for 146 MHz"
+  QString byline;  // the program, its version and the date
+  QString frequency;
+  QString decimalSeparator;  // the locale's, in every number
+  Unit unit = Unit::Inches;  // the user's: on the drawing, first in the cut list
+  // Each dimension as a box would show it, indexed by ResultBox.
+  std::array<QString, kResultBoxCount> inches, centimetres;
+
+  const std::array<QString, kResultBoxCount>& in(Unit which) const {
+    return which == Unit::Inches ? inches : centimetres;
+  }
+};
+
+// Works out the plan for `frequencyMHz` in both units, each on a scratch
+// record (the application's record of the last calculation is left alone),
+// with `locale`'s decimal separator and date. Fails with the run-time error
+// of either unit.
+std::optional<RunTimeError> MakePlan(float frequencyMHz, Unit unit, const QLocale& locale, Plan& out);
+
+// Room left around the plan, in millimetres: most printers cannot print
+// closer to the edge anyway.
+QMarginsF PlanMargins();
+
+// Letter where the locale measures in US units, A4 elsewhere.
+QPageSize LocalePageSize(const QLocale& locale);
+
+// Paints the plan on the current page of `device`, scaled to fit its
+// paintable area and centred across it.
+void PaintPlan(QPagedPaintDevice& device, const Plan& plan);
+
+// Writes the plan as a one-page PDF in `locale`'s paper size. The PDF is
+// written under a temporary name and takes `path`'s place only when
+// complete, so a failure leaves an earlier file as it was. Returns what went
+// wrong, or an empty text.
+QString WritePlanPdf(const Plan& plan, const QString& path, const QLocale& locale);
+
+}  // namespace quill::ui

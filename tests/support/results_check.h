@@ -1,0 +1,108 @@
+#pragma once
+
+// Checks shared by the tests of the results that leave the program: the
+// pasted text block, and what poppler-utils find in a plan's PDF.
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStringList>
+#include <QTest>
+
+#include "calc/results.h"
+#include "examples.h"
+#include "ui/main/dimension_names.h"
+
+namespace quill::test {
+
+// The text block: the heading, then each dimension in listing order with its
+// box's name and text, the values lined up at their decimal points.
+// `separator` is the decimal separator the boxes show.
+inline void CheckResultsText(const QString& text, const QString& heading, const AllBoxes& example,
+                             QChar separator = QLatin1Char('.')) {
+  QVERIFY2(text.endsWith(QLatin1Char('\n')), qPrintable(text));
+  const QStringList lines = text.chopped(1).split(QLatin1Char('\n'));
+  QCOMPARE(lines.size(), 1 + int(kResultBoxCount));
+  QCOMPARE(lines[0], heading);
+  qsizetype point = -1;
+  for (std::size_t i = 0; i < kDimensions.size(); ++i) {
+    const QString& line = lines[qsizetype(i) + 1];
+    const ResultBox box = kDimensions[i].box;
+    const QString name = QString::fromStdString(ui::form1::dimensionNames()[std::size_t(box)]);
+    const QString value = QString::fromLatin1(Shown(example, box)).replace(QLatin1Char('.'), separator);
+    QVERIFY2(line.startsWith(name + QLatin1String("  ")), qPrintable(line));
+    QVERIFY2(line.endsWith(QLatin1Char(' ') + value), qPrintable(line));
+    QCOMPARE(line.mid(name.size()).trimmed(), value);
+    // Every value's decimal point in the same column.
+    const qsizetype at = line.lastIndexOf(separator);
+    if (point < 0) point = at;
+    QVERIFY2(at == point, qPrintable(text));
+  }
+}
+
+// Runs a tool to its end; its standard output.
+inline QString RunTool(const QString& program, const QStringList& arguments) {
+  QProcess process;
+  process.start(program, arguments);
+  if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit ||
+      process.exitCode() != 0) {
+    qWarning("%s failed (%s); poppler-utils comes with script/bootstrap --test", qPrintable(program),
+             qPrintable(process.errorString()));
+    return QString();
+  }
+  return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// What poppler-utils find in a PDF.
+struct PdfFacts {
+  int pages = 0;
+  QString pageSize;   // pdfinfo's name for it: "A4", "letter"
+  QStringList words;  // pdftotext
+  int images = 0;     // pdfimages -list
+  int fonts = 0;      // pdffonts
+  int embeddedFonts = 0;
+};
+
+inline PdfFacts ReadPdf(const QString& path) {
+  PdfFacts facts;
+  const QString info = RunTool(QStringLiteral("pdfinfo"), {path});
+  facts.pages = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info).captured(1).toInt();
+  facts.pageSize = QRegularExpression(QStringLiteral("Page size:.*\\((\\w+)\\)")).match(info).captured(1);
+  facts.words = RunTool(QStringLiteral("pdftotext"), {path, QStringLiteral("-")})
+                    .split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+  // Both list one row per item under a two-line header.
+  facts.images = int(RunTool(QStringLiteral("pdfimages"), {QStringLiteral("-list"), path})
+                         .split(QLatin1Char('\n'), Qt::SkipEmptyParts)
+                         .size()) -
+                 2;
+  const QStringList fonts =
+      RunTool(QStringLiteral("pdffonts"), {path}).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+  for (const QString& row : fonts.mid(2)) {
+    ++facts.fonts;
+    // name, type (one or two words), encoding, then emb sub uni: "yes"/"no".
+    const QStringList columns = row.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (columns.size() >= 6 && columns[columns.size() - 5] == QLatin1String("yes")) ++facts.embeddedFonts;
+  }
+  return facts;
+}
+
+// A one-page vector plan with its fonts embedded, and both units' values
+// for 144 MHz in its text: the chosen unit's on the drawing and in the cut
+// list, the other's in the cut list.
+inline void CheckPlan144(const QString& path, const QString& pageSize, Unit chosen) {
+  const PdfFacts pdf = ReadPdf(path);
+  QCOMPARE(pdf.pages, 1);
+  QCOMPARE(pdf.pageSize, pageSize);
+  QCOMPARE(pdf.images, 0);
+  QVERIFY(pdf.fonts > 0);
+  QCOMPARE(pdf.embeddedFonts, pdf.fonts);
+  for (const AllBoxes* example : {&k144Inches, &k144Centimetres}) {
+    for (const BoxText& shown : *example) {
+      // Once on the drawing or in the table, and the table has both units.
+      const bool drawn = (example == &k144Inches) == (chosen == Unit::Inches);
+      QVERIFY2(pdf.words.count(QString::fromLatin1(shown.text)) >= (drawn ? 2 : 1), shown.text);
+    }
+  }
+  QVERIFY(pdf.words.contains(QStringLiteral("center")));  // the reminder
+}
+
+}  // namespace quill::test

@@ -1,0 +1,160 @@
+// The drawing's menu: copying what the boxes show, and the plan printed
+// through QPrinter's PDF output or saved through the file dialog. The
+// window's design stays as it was (test_main checks it).
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QFileDialog>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "app/errors.h"
+#include "app/windows.h"
+#include "examples.h"
+#include "gui_support.h"
+#include "results_check.h"
+#include "ui/common/picturebox.h"
+#include "ui/main/form1.h"
+#include "ui/main/results_menu.h"
+
+using namespace quill;
+
+class TestResultsMenu : public QObject {
+  Q_OBJECT
+
+  Form1* form = nullptr;
+  QList<RunTimeError> errors;
+
+  void calculate(const QString& text, QPushButton* button) {
+    form->Text2->setText(text);
+    QTest::mouseClick(button, Qt::LeftButton);
+  }
+  void copy() { QTest::keyClick(form, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier); }
+  QString clipboard() const { return QApplication::clipboard()->text(); }
+  QMenu* menu() const { return form->resultsMenu()->menu(); }
+
+  // A right-click at `at` on the drawing, delivered as the window system
+  // delivers it: to the innermost control there, which passes it on to its
+  // parent if it has no menu of its own.
+  void rightClick(QPoint at) {
+    QWidget* target = form->Picture1->childAt(at);
+    if (!target) target = form->Picture1;
+    const QPoint local = target->mapFrom(form->Picture1, at);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, local, target->mapToGlobal(local));
+    QApplication::sendEvent(target, &event);
+  }
+
+ private slots:
+  void initTestCase() {
+    test::SetUpGuiTest();
+    app::SetErrorReporter([this](const RunTimeError& e) { errors << e; });
+  }
+
+  void init() {
+    Design() = DesignValues{};
+    QLocale::setDefault(QLocale::c());
+    errors.clear();
+    form = app::ShowMainWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(form));
+  }
+
+  void cleanup() {
+    test::CloseAllWindows();
+    QLocale::setDefault(QLocale::c());
+  }
+
+  // Ctrl+Shift+C copies what the boxes show, and only once there is
+  // something: a failed calculation changes no box, so the copy still
+  // describes the last results, frequency and unit included.
+  void copyResults() {
+    QApplication::clipboard()->setText(QStringLiteral("before"));
+    for (QAction* entry : form->resultsMenu()->entries()) QVERIFY(!entry->isEnabled());
+    copy();
+    QCOMPARE(clipboard(), QStringLiteral("before"));
+
+    calculate(test::k144, form->Command1);
+    for (QAction* entry : form->resultsMenu()->entries()) QVERIFY(entry->isEnabled());
+    copy();
+    test::CheckResultsText(clipboard(), QStringLiteral("Quillbeam for 144 MHz, in inches"), test::k144Inches);
+
+    calculate(QStringLiteral("0"), form->Command4);
+    QCOMPARE(errors.size(), 1);
+    QApplication::clipboard()->clear();
+    copy();
+    test::CheckResultsText(clipboard(), QStringLiteral("Quillbeam for 144 MHz, in inches"), test::k144Inches);
+
+    calculate(test::k144, form->Command4);
+    form->Text2->setFocus();  // the shortcut is the window's, wherever the focus is
+    copy();
+    test::CheckResultsText(clipboard(), QStringLiteral("Quillbeam for 144 MHz, in centimetres"),
+                           test::k144Centimetres);
+
+    // As the boxes show them where the locale writes a decimal comma.
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    calculate(test::k144, form->Command1);
+    copy();
+    test::CheckResultsText(clipboard(), QStringLiteral("Quillbeam for 144 MHz, in inches"), test::k144Inches,
+                           QLatin1Char(','));
+  }
+
+  // The menu opens on the drawing itself, not on a button; the boxes keep
+  // their own menus.
+  void contextMenu() {
+    const QPoint blank(20, 300);  // under Text9, left of the reflector's leg
+    QVERIFY(!form->Picture1->childAt(blank));
+    rightClick(blank);
+    QVERIFY(menu()->isVisible());
+    QCOMPARE(menu()->actions().size(), 4);
+    QCOMPARE(menu()->actions().first()->text(), QStringLiteral("Copy results"));
+    menu()->hide();
+
+    // Buttons have no menu, boxes have their own editing menu.
+    const QList<std::pair<QWidget*, bool>> controls{
+        {form->Command1, false}, {form->Command3, false}, {form->Text4, true}, {form->Text13, true}};
+    for (const auto& [control, ownMenu] : controls) {
+      rightClick(control->geometry().center());
+      QVERIFY2(!menu()->isVisible(), qPrintable(control->objectName()));
+      auto* shown = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      QVERIFY2(bool(shown) == ownMenu, qPrintable(control->objectName()));
+      if (shown) shown->close();
+    }
+  }
+
+  // The plan on a printer as it is set up (its paper, not the locale's),
+  // through QPrinter's own PDF output.
+  void printPlan() {
+    calculate(test::k144, form->Command1);
+    calculate(QStringLiteral("0"), form->Command1);  // the plan is of what the boxes show
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath(QStringLiteral("printed.pdf")));
+    printer.setPageSize(QPageSize(QPageSize::Letter));
+    QVERIFY(form->resultsMenu()->print(printer));
+    test::CheckPlan144(printer.outputFileName(), QStringLiteral("letter"), Unit::Inches);
+    QCOMPARE(Design().FrequencyMHz, 0.0f);  // worked out aside, not on the record
+  }
+
+  // Ctrl+S asks for a file and writes the plan there.
+  void savePlan() {
+    calculate(test::k144, form->Command4);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("saved"));  // the dialog adds ".pdf"
+    QTimer::singleShot(0, this, [path] {
+      auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+      QVERIFY(dialog);
+      dialog->selectFile(path);
+      static_cast<QDialog*>(dialog)->accept();  // QFileDialog hides it
+    });
+    QTest::keyClick(form, Qt::Key_S, Qt::ControlModifier);
+    test::CheckPlan144(path + QStringLiteral(".pdf"), QStringLiteral("A4"), Unit::Centimetres);
+  }
+};
+
+QTEST_MAIN(TestResultsMenu)
+#include "test_results_menu.moc"
