@@ -41,7 +41,8 @@ struct Font {
   bool bold = false;
 };
 
-// A colour of the system's (the application palette's) for the control's role.
+// The colour of the window's scheme (the system's, unless the window sets
+// one of its own) for the control's role.
 inline constexpr QRgb kSystem = 0;
 
 struct Designed {
@@ -65,29 +66,31 @@ inline QRect Twips(const QWidget* w) {
           g.height() * kTwipsPerPixel};
 }
 
-// Gives the application system colours unlike any a design names, for as
-// long as it lives.
+// Gives `window` a colour scheme unlike any a design names, for as long as
+// it lives: the scheme the window's controls take their "system" colours from
+// (the application's, or one the window sets for itself).
 class SystemColours {
  public:
-  SystemColours() {
+  explicit SystemColours(QWidget* window) : window_(window), saved_(window->palette()) {
     QPalette unusual = saved_;
     int shade = 0;
     for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Button, QPalette::Text, QPalette::Base,
                                      QPalette::Window, QPalette::ButtonText}) {
       unusual.setColor(role, QColor(0x30 + 0x10 * shade++, 0x50, 0x70));
     }
-    QApplication::setPalette(unusual);
-    QCoreApplication::processEvents();  // the windows take it up from their event queue
+    window_->setPalette(unusual);
+    QCoreApplication::processEvents();  // the controls take it up from their event queue
   }
   ~SystemColours() {
-    QApplication::setPalette(saved_);
+    window_->setPalette(saved_);
     QCoreApplication::processEvents();
   }
   SystemColours(const SystemColours&) = delete;
   SystemColours& operator=(const SystemColours&) = delete;
 
  private:
-  const QPalette saved_ = QApplication::palette();
+  QWidget* window_;
+  const QPalette saved_;
 };
 
 // Checks row `index` of `design` against the control of that name in `window`.
@@ -140,12 +143,12 @@ inline void VerifyDesigned(QWidget* window, std::span<const Designed> design, qs
   QCOMPARE(font.pointSizeF(), d.font.points);
   QCOMPARE(font.bold(), d.font.bold);
 
-  // Under system colours unlike any of the design's, a control that takes
-  // the system's colour shows it and one with a colour of its own keeps that.
-  const SystemColours unusual;
+  // Under a scheme unlike any of the design's colours, a control that takes
+  // the scheme's colour shows it and one with a colour of its own keeps that.
+  const SystemColours unusual(window);
   // A multi-line box paints its text and ground in its viewport.
   const QWidget* painted = lines ? lines->viewport() : w;
-  const QPalette& system = QApplication::palette();
+  const QPalette system = window->palette();
   const QPalette::ColorRole textRole = painted->foregroundRole(), groundRole = painted->backgroundRole();
   QCOMPARE(painted->palette().color(textRole),
            d.colour == kSystem ? system.color(textRole) : QColor::fromRgb(d.colour));
