@@ -1,7 +1,11 @@
 #include "app/errors.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
+#include <QPointer>
+#include <QStyle>
 
 namespace quill::app {
 namespace {
@@ -14,6 +18,19 @@ ErrorReporter& reporter() {
 void showMessageBox(const RunTimeError& error) {
   QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), ErrorMessage(error),
                   QMessageBox::Ok);
+  // Every box gets its OK button's icon from the style afresh, and Qt's
+  // pixmap cache keeps a copy of every icon it paints, keyed by the icon
+  // (up to the cache's 10 MB): a box per error would grow the program by
+  // about 1.6 KB each time. The boxes share one icon, taken again when the
+  // style changes, and so are painted from the cache.
+  static QPointer<QStyle> iconStyle;
+  static QIcon okIcon;
+  QAbstractButton* ok = box.button(QMessageBox::Ok);
+  if (iconStyle != box.style()) {
+    iconStyle = box.style();
+    okIcon = ok->icon();
+  }
+  ok->setIcon(okIcon);
   box.exec();
 }
 

@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -232,6 +233,44 @@ class TestBadInput : public QObject {
     enter("146", Entry::Typed);
     click(form->Command4);
     QCOMPARE(test::ResultTexts(*form), expectedResults("146", Unit::Centimetres));
+  }
+
+  // Every error box shows one and the same OK icon: Qt's pixmap cache keeps
+  // each icon it paints, so an icon made afresh for each box would grow the
+  // program with every box.
+  void errorBoxesShareOneIcon() {
+    // Buttons carry icons where the desktop asks for them (on X11, not on
+    // the offscreen platform): ask for them here.
+    struct ButtonsWithIcons : QProxyStyle {
+      int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                    QStyleHintReturn* returned) const override {
+        if (hint == SH_DialogButtonBox_ButtonsHaveIcons) return 1;
+        return QProxyStyle::styleHint(hint, option, widget, returned);
+      }
+    };
+    const QString style = QApplication::style()->name();
+    QApplication::setStyle(new ButtonsWithIcons);
+    const app::ErrorReporter recorder = app::SetErrorReporter({});
+    QList<qint64> icons;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, this, [&] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        icons << box->button(QMessageBox::Ok)->icon().cacheKey();
+        box->button(QMessageBox::Ok)->click();
+      }
+    });
+    poll.start(10);
+    QTimer::singleShot(5000, [] {
+      if (QWidget* w = QApplication::activeModalWidget()) w->close();  // never hang the suite
+    });
+    app::ReportRunTimeError(RunTimeError::divisionByZero());
+    app::ReportRunTimeError(RunTimeError::overflow());
+    poll.stop();
+    app::SetErrorReporter(recorder);
+    QApplication::setStyle(style);
+    QCOMPARE(icons.size(), 2);
+    QVERIFY(icons[0] != QIcon().cacheKey());
+    QCOMPARE(icons[0], icons[1]);
   }
 };
 

@@ -103,7 +103,7 @@ class TestFit : public QObject {
     QTest::addColumn<QString>("frequency");
     QTest::addColumn<bool>("inches");
     for (const char* edge : kBandEdges) {
-      for (const QString sign : {QString(), QStringLiteral("-")}) {
+      for (const QString& sign : {QString(), QStringLiteral("-")}) {
         const QString frequency = sign + QLatin1String(edge);
         QTest::addRow("%s MHz in", qPrintable(frequency)) << frequency << true;
         QTest::addRow("%s MHz cm", qPrintable(frequency)) << frequency << false;

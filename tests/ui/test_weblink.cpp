@@ -11,6 +11,7 @@
 
 #include "app/errors.h"
 #include "app/windows.h"
+#include "design_check.h"
 #include "gui_support.h"
 #include "ui/common/forms.h"
 #include "ui/main/form1.h"
@@ -19,6 +20,26 @@
 #include "url_recorder.h"
 
 using namespace quill;
+using enum test::Kind;
+
+namespace {
+
+constexpr test::Font kSans{"Liberation Sans", 8.25};
+constexpr QRgb kBlue = qRgb(0, 0, 255), kSystem = test::kSystem;
+constexpr Qt::Alignment kLeft = Qt::AlignLeft, kCentre = Qt::AlignHCenter;
+constexpr char kNotice[] = "The link will be opened in your default browser.";
+
+// The web link window as designed, places in twips from the client area.
+// clang-format off
+constexpr test::Designed kDesign[] = {
+  // name, kind, tab index, text, left, top, width, height, alignment, font, colour
+  {"Label1",     Label, 0, kNotice,                         525,   75, 2265, 390, kCentre, kSans, kSystem},
+  {"Label2",     Label, 1, "Click Link Below to ",          450,  750, 2490, 345, kCentre, kSans, kSystem},
+  {"lblWebPage", Link,  2, "https://example.org/quillbeam", 525, 1335, 2205, 255, kLeft,   kSans, kBlue},
+};
+// clang-format on
+
+}  // namespace
 
 class TestWebLink : public QObject {
   Q_OBJECT
@@ -176,41 +197,25 @@ class TestWebLink : public QObject {
     QCOMPARE(window->palette().color(QPalette::Window), QApplication::palette().color(QPalette::Window));
   }
 
-  void labels_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("geometry");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<Qt::Alignment>("alignment");
-    QTest::newRow("Label1") << "Label1" << QRect(35, 5, 151, 26)
-                            << "The link will be opened in your default browser."
-                            << Qt::Alignment(Qt::AlignHCenter);
-    QTest::newRow("Label2") << "Label2" << QRect(30, 50, 166, 23) << "Click Link Below to "
-                            << Qt::Alignment(Qt::AlignHCenter);
-    QTest::newRow("lblWebPage") << "lblWebPage" << QRect(35, 89, 147, 17) << "https://example.org/quillbeam"
-                                << Qt::Alignment(Qt::AlignLeft);
+  void design_data() {
+    QTest::addColumn<qsizetype>("row");
+    for (qsizetype i = 0; i < qsizetype(std::size(kDesign)); ++i) QTest::newRow(kDesign[i].name) << i;
   }
-  void labels() {
-    QFETCH(QString, name);
-    QFETCH(QRect, geometry);
-    QFETCH(QString, text);
-    QFETCH(Qt::Alignment, alignment);
-    auto* label = window->findChild<QLabel*>(name);
+  void design() {
+    QFETCH(qsizetype, row);
+    auto* label = window->findChild<QLabel*>(QString::fromLatin1(kDesign[row].name));
     QVERIFY(label);
     QCOMPARE(label->parentWidget(), window);
-    QCOMPARE(label->geometry(), geometry);
-    QCOMPARE(label->text(), text);
+    test::VerifyDesigned(window, kDesign, row);
     QCOMPARE(label->textFormat(), Qt::PlainText);
-    QCOMPARE(label->alignment(), alignment | Qt::AlignTop);
+    QCOMPARE(label->alignment() & Qt::AlignVertical_Mask, Qt::AlignTop);
     QVERIFY(label->wordWrap());
     QVERIFY(label->autoFillBackground());
-    QCOMPARE(label->palette().color(QPalette::Window), window->palette().color(QPalette::Window));
-    QCOMPARE(label->font().pointSizeF(), 8.25);
-    QCOMPARE(QFontInfo(label->font()).family(), QStringLiteral("Liberation Sans"));
     // The whole text shows inside the label's fixed size.
-    const QRect needed =
-        label->fontMetrics().boundingRect(label->contentsRect(), Qt::TextWordWrap | alignment, text);
+    const QRect needed = label->fontMetrics().boundingRect(
+        label->contentsRect(), Qt::TextWordWrap | label->alignment(), label->text());
     QVERIFY2(label->contentsRect().contains(needed),
-             qPrintable(QStringLiteral("%1 needs %2x%3").arg(name).arg(needed.width()).arg(needed.height())));
+             qPrintable(QStringLiteral("needs %1x%2").arg(needed.width()).arg(needed.height())));
   }
 
   void looks() {
@@ -221,14 +226,11 @@ class TestWebLink : public QObject {
     QVERIFY(wrapped.height() > metrics.height());
     QVERIFY(wrapped.height() < 3 * metrics.lineSpacing());
     QVERIFY(wrapped.height() <= window->Label1->height());
-    QCOMPARE(window->Label1->foregroundRole(), QPalette::ButtonText);
-    QCOMPARE(window->Label2->foregroundRole(), QPalette::ButtonText);
     QVERIFY(!window->Label1->font().underline());
 
-    // The address looks like a link: blue, underlined, on a single line, with
+    // The address looks like a link: underlined, on a single line, with
     // the pointing hand over it.
     QLabel* link = window->lblWebPage;
-    QCOMPARE(link->palette().color(link->foregroundRole()), QColor(0, 0, 255));
     QVERIFY(link->font().underline());
     QVERIFY(!link->font().bold());
     QVERIFY(link->fontMetrics().boundingRect(link->contentsRect(), Qt::TextWordWrap, link->text()).height() <

@@ -9,72 +9,151 @@ constexpr QRgb kRed = qRgb(255, 0, 0);
 constexpr QRgb kBlue = qRgb(0, 0, 255);
 constexpr FontSpec kCallSignFont{kSerifFace, 14.25};
 constexpr FontSpec kInputFont{kSansFace, 13.5, true};
+// What every result box shows until the first calculation.
+constexpr char kNoResult[] = "000.00";
 
-// Result boxes differ only in place, alignment and what they show.
-constexpr Row result(TextBox* Form1::*member, ResultBox shows, const char* name, int left, int top, int width,
-                     int height, Align align, const char* accessibleName) {
-  return {member,
-          {name, "000.00", left, top, width, height, align, true, kRed, 0, nullptr, accessibleName},
-          shows};
-}
-// Caption boxes have no border; the multi-line ones are centred.
-constexpr Row caption(TextBox* Form1::*member, const char* name, const char* text, int left, int top,
-                      int width, int height) {
-  return {member, {name, text, left, top, width, height, Align::Left, false}};
-}
-constexpr Row caption(QPlainTextEdit* Form1::*member, const char* name, const char* text, int left, int top,
-                      int width, int height) {
-  return {member, {name, text, left, top, width, height, Align::Centre, false}};
-}
-constexpr Row button(CommandButton* Form1::*member, const char* name, const char* text, int left, int top,
-                     int width, int height) {
-  return {member, {name, text, left, top, width, height}};
-}
-
+// The tables are laid out by hand, one control to a few lines, so that they
+// read as tables.
+// clang-format off
 constexpr Row kPicture{
-    &Form1::Picture1,
-    {"Picture1", ":/ui/main/antenna.svg", 0, 0, 9885, 6420, Align::Left, true, 0, 0, nullptr,
-     "Drawing of the Quillbeam antenna",
-     "The boom runs from upper left to lower right, crossed by the reflector, the driven element "
-     "and director D1. Each element is a horizontal tube with a vertical leg at each end. Every "
-     "result box stands on the dimension it shows; the directors beyond D1 are listed on the "
-     "right."}};
+    .member = &Form1::Picture1,
+    .design = {.name = "Picture1", .text = ":/ui/main/antenna.svg",
+               .left = 0, .top = 0, .width = 9885, .height = 6420,
+               .accessibleName = "Drawing of the Quillbeam antenna",
+               .accessibleDescription =
+                   "The boom runs from upper left to lower right, crossed by the reflector, the driven "
+                   "element and director D1. Each element is a horizontal tube with a vertical leg at each "
+                   "end. Every result box stands on the dimension it shows; the directors beyond D1 are "
+                   "listed on the right."}};
 
+// In tab order. Result boxes have red text and a border; caption boxes have
+// none, and the multi-line ones are centred. Every row gives its place as
+// left, top, width and height in twips, from Picture1's inner corner.
 using enum ResultBox;
 using F = Form1;
 constexpr Row kControls[] = {
-    {&F::Text1, {"Text1", "XX9ZZZ", 120, 120, 1575, 375, Align::Left, false, kBlue, 0, &kCallSignFont}},
-    {&F::Text2,
-     {"Text2", "000.0000001", 7560, 4560, 1455, 375, Align::Centre, true, kRed, 0, &kInputFont,
-      "Frequency in megahertz"}},
-    caption(&F::Text3, "Text3", "INPUT\r\nFREQUENCY\r\nIN MEGAHERTZ\r\n", 7560, 5040, 1455, 615),
-    button(&F::Command1, "Command1", "INCHES", 6240, 4560, 1095, 375),
-    result(&F::Text4, Text4, "Text4", 2280, 840, 735, 315, Align::Right, "Reflector horizontal length"),
-    result(&F::Text5, Text5, "Text5", 3000, 1560, 735, 285, Align::Right,
-           "Reflector to driven element spacing"),
-    result(&F::Text6, Text6, "Text6", 3600, 1920, 735, 285, Align::Right, "Driven element horizontal length"),
-    result(&F::Text7, Text7, "Text7", 4440, 2400, 735, 285, Align::Right, "Driven element to D1 spacing"),
-    result(&F::Text8, Text8, "Text8", 5040, 2760, 735, 285, Align::Right, "D1 horizontal length"),
-    result(&F::Text9, Text9, "Text9", 0, 3960, 735, 285, Align::Right, "Reflector vertical length"),
-    result(&F::Text10, Text10, "Text10", 1440, 4680, 855, 285, Align::Right,
-           "Driven element vertical length"),
-    result(&F::Text11, Text11, "Text11", 3000, 5280, 735, 285, Align::Right, "D1 vertical length"),
-    result(&F::Text12, Text12, "Text12", 8040, 1560, 975, 285, Align::Left, "D1 to D2 spacing"),
-    caption(&F::Text13, "Text13", "D1 TO D2\r\nSPACING\r\n", 7920, 1920, 1095, 495),
-    result(&F::Text14, Text14, "Text14", 8040, 2400, 975, 285, Align::Centre, "Additional director spacing"),
-    caption(&F::Text15, "Text15", "ALL ADDITIONAL\r\nDIRECTOR\r\nSPACINGS\r\n", 7560, 2880, 1575, 735),
-    caption(&F::Text16, "Text16", "D2 Horizontal", 6600, 120, 1335, 285),
-    result(&F::Text17, Text17, "Text17", 8040, 120, 975, 285, Align::Left, "D2 horizontal length"),
-    caption(&F::Text18, "Text18", "D3 TO Dn Horz", 6600, 480, 1455, 285),
-    result(&F::Text19, Text19, "Text19", 8040, 480, 975, 285, Align::Left, "D3 to Dn horizontal length"),
-    caption(&F::Text20, "Text20", "D2 Vertical", 6600, 840, 1455, 285),
-    result(&F::Text21, Text21, "Text21", 8040, 840, 975, 285, Align::Left, "D2 vertical length"),
-    caption(&F::Text22, "Text22", "D3 to Dn Vert", 6600, 1200, 1455, 285),
-    result(&F::Text23, Text23, "Text23", 8040, 1200, 975, 285, Align::Left, "D3 to Dn vertical length"),
-    button(&F::Command2, "Command2", "NOTES", 4680, 5280, 1215, 375),
-    button(&F::Command3, "Command3", "WEB LINK", 4680, 4560, 1215, 375),
-    button(&F::Command4, "Command4", "CM", 6240, 5280, 1095, 375),
+    {.member = &F::Text1,
+     .design = {.name = "Text1", .text = "XX9ZZZ",
+                .left = 120, .top = 120, .width = 1575, .height = 375,
+                .border = false, .colour = kBlue, .font = &kCallSignFont}},
+    {.member = &F::Text2,
+     .design = {.name = "Text2", .text = "000.0000001",
+                .left = 7560, .top = 4560, .width = 1455, .height = 375,
+                .align = Align::Centre, .colour = kRed, .font = &kInputFont,
+                .accessibleName = "Frequency in megahertz"}},
+    {.member = &F::Text3,
+     .design = {.name = "Text3", .text = "INPUT\r\nFREQUENCY\r\nIN MEGAHERTZ\r\n",
+                .left = 7560, .top = 5040, .width = 1455, .height = 615,
+                .align = Align::Centre, .border = false}},
+    {.member = &F::Command1,
+     .design = {.name = "Command1", .text = "INCHES",
+                .left = 6240, .top = 4560, .width = 1095, .height = 375}},
+    {.member = &F::Text4,
+     .design = {.name = "Text4", .text = kNoResult,
+                .left = 2280, .top = 840, .width = 735, .height = 315,
+                .align = Align::Right, .colour = kRed, .accessibleName = "Reflector horizontal length"},
+     .shows = Text4},
+    {.member = &F::Text5,
+     .design = {.name = "Text5", .text = kNoResult,
+                .left = 3000, .top = 1560, .width = 735, .height = 285,
+                .align = Align::Right, .colour = kRed,
+                .accessibleName = "Reflector to driven element spacing"},
+     .shows = Text5},
+    {.member = &F::Text6,
+     .design = {.name = "Text6", .text = kNoResult,
+                .left = 3600, .top = 1920, .width = 735, .height = 285,
+                .align = Align::Right, .colour = kRed, .accessibleName = "Driven element horizontal length"},
+     .shows = Text6},
+    {.member = &F::Text7,
+     .design = {.name = "Text7", .text = kNoResult,
+                .left = 4440, .top = 2400, .width = 735, .height = 285,
+                .align = Align::Right, .colour = kRed, .accessibleName = "Driven element to D1 spacing"},
+     .shows = Text7},
+    {.member = &F::Text8,
+     .design = {.name = "Text8", .text = kNoResult,
+                .left = 5040, .top = 2760, .width = 735, .height = 285,
+                .align = Align::Right, .colour = kRed, .accessibleName = "D1 horizontal length"},
+     .shows = Text8},
+    {.member = &F::Text9,
+     .design = {.name = "Text9", .text = kNoResult,
+                .left = 0, .top = 3960, .width = 735, .height = 285,
+                .align = Align::Right, .colour = kRed, .accessibleName = "Reflector vertical length"},
+     .shows = Text9},
+    {.member = &F::Text10,
+     .design = {.name = "Text10", .text = kNoResult,
+                .left = 1440, .top = 4680, .width = 855, .height = 285,
+                .align = Align::Right, .colour = kRed, .accessibleName = "Driven element vertical length"},
+     .shows = Text10},
+    {.member = &F::Text11,
+     .design = {.name = "Text11", .text = kNoResult,
+                .left = 3000, .top = 5280, .width = 735, .height = 285,
+                .align = Align::Right, .colour = kRed, .accessibleName = "D1 vertical length"},
+     .shows = Text11},
+    {.member = &F::Text12,
+     .design = {.name = "Text12", .text = kNoResult,
+                .left = 8040, .top = 1560, .width = 975, .height = 285,
+                .align = Align::Left, .colour = kRed, .accessibleName = "D1 to D2 spacing"},
+     .shows = Text12},
+    {.member = &F::Text13,
+     .design = {.name = "Text13", .text = "D1 TO D2\r\nSPACING\r\n",
+                .left = 7920, .top = 1920, .width = 1095, .height = 495,
+                .align = Align::Centre, .border = false}},
+    {.member = &F::Text14,
+     .design = {.name = "Text14", .text = kNoResult,
+                .left = 8040, .top = 2400, .width = 975, .height = 285,
+                .align = Align::Centre, .colour = kRed, .accessibleName = "Additional director spacing"},
+     .shows = Text14},
+    {.member = &F::Text15,
+     .design = {.name = "Text15", .text = "ALL ADDITIONAL\r\nDIRECTOR\r\nSPACINGS\r\n",
+                .left = 7560, .top = 2880, .width = 1575, .height = 735,
+                .align = Align::Centre, .border = false}},
+    {.member = &F::Text16,
+     .design = {.name = "Text16", .text = "D2 Horizontal",
+                .left = 6600, .top = 120, .width = 1335, .height = 285,
+                .border = false}},
+    {.member = &F::Text17,
+     .design = {.name = "Text17", .text = kNoResult,
+                .left = 8040, .top = 120, .width = 975, .height = 285,
+                .align = Align::Left, .colour = kRed, .accessibleName = "D2 horizontal length"},
+     .shows = Text17},
+    {.member = &F::Text18,
+     .design = {.name = "Text18", .text = "D3 TO Dn Horz",
+                .left = 6600, .top = 480, .width = 1455, .height = 285,
+                .border = false}},
+    {.member = &F::Text19,
+     .design = {.name = "Text19", .text = kNoResult,
+                .left = 8040, .top = 480, .width = 975, .height = 285,
+                .align = Align::Left, .colour = kRed, .accessibleName = "D3 to Dn horizontal length"},
+     .shows = Text19},
+    {.member = &F::Text20,
+     .design = {.name = "Text20", .text = "D2 Vertical",
+                .left = 6600, .top = 840, .width = 1455, .height = 285,
+                .border = false}},
+    {.member = &F::Text21,
+     .design = {.name = "Text21", .text = kNoResult,
+                .left = 8040, .top = 840, .width = 975, .height = 285,
+                .align = Align::Left, .colour = kRed, .accessibleName = "D2 vertical length"},
+     .shows = Text21},
+    {.member = &F::Text22,
+     .design = {.name = "Text22", .text = "D3 to Dn Vert",
+                .left = 6600, .top = 1200, .width = 1455, .height = 285,
+                .border = false}},
+    {.member = &F::Text23,
+     .design = {.name = "Text23", .text = kNoResult,
+                .left = 8040, .top = 1200, .width = 975, .height = 285,
+                .align = Align::Left, .colour = kRed, .accessibleName = "D3 to Dn vertical length"},
+     .shows = Text23},
+    {.member = &F::Command2,
+     .design = {.name = "Command2", .text = "NOTES",
+                .left = 4680, .top = 5280, .width = 1215, .height = 375}},
+    {.member = &F::Command3,
+     .design = {.name = "Command3", .text = "WEB LINK",
+                .left = 4680, .top = 4560, .width = 1215, .height = 375}},
+    {.member = &F::Command4,
+     .design = {.name = "Command4", .text = "CM",
+                .left = 6240, .top = 5280, .width = 1095, .height = 375}},
 };
+// clang-format on
 
 // Every dimension is shown by exactly one box, and that box is a
 // single-line text box.

@@ -43,8 +43,8 @@ struct LineDesign {
 };
 // Leader lines from Text6 to Text5 and from Text8 to Text7, parallel to the boom.
 inline constexpr LineDesign kLines[] = {
-    {"Line1", 3600, 2040, 3240, 1800},
-    {"Line2", 5040, 2880, 4560, 2640},
+    {.name = "Line1", .x1 = 3600, .y1 = 2040, .x2 = 3240, .y2 = 1800},
+    {.name = "Line2", .x1 = 5040, .y1 = 2880, .x2 = 4560, .y2 = 2640},
 };
 
 }  // namespace quill::ui::form1

@@ -8,26 +8,6 @@ constexpr FontSpec kNotesFont{kSansFace, 9.75};
 
 using Row = Control<frmAbout>;
 
-constexpr Row label(QLabel* frmAbout::*member, const char* name, const char* text, int left, int top,
-                    int width, int height, QRgb colour) {
-  return {member, {name, text, left, top, width, height, Align::Left, true, colour, kBackColour}};
-}
-// The construction and operation notes read as printed paragraphs: no
-// border, on the window's colour, in a larger type.
-constexpr Row paragraph(QPlainTextEdit* frmAbout::*member, const char* name, const char* text, int left,
-                        int top, int width, int height, const char* accessibleName) {
-  return {member,
-          {name, text, left, top, width, height, Align::Left, false, 0, kBackColour, &kNotesFont,
-           accessibleName}};
-}
-constexpr Row picture(PictureBox* frmAbout::*member, const char* name, const char* resource, int left,
-                      int top, int width, int height, const char* accessibleName,
-                      const char* accessibleDescription) {
-  return {member,
-          {name, resource, left, top, width, height, Align::Left, true, 0, 0, nullptr, accessibleName,
-           accessibleDescription}};
-}
-
 constexpr char kConstruction[] =
     "The Quillbeam is designed to be used with a non-metallic boom. Elements may \r\n"
     "be horizontal tubes with small solid or tubing legs. The tubing may be crushed at \r\n"
@@ -49,24 +29,60 @@ constexpr char kAnecdote[] =
     "One apartment dweller hung a 440 version upside down from his ceilling with suction cups and now "
     "beams his signal around.\r\n";
 
+// In tab order; the labels take no focus but keep their places in it. Every
+// row gives its place as left, top, width and height in twips, from the
+// window's client area. The labels are opaque in the window's light cyan; the
+// construction and operation notes read as printed paragraphs: no border, on
+// the window's colour, in a larger type.
+// clang-format off
 using F = frmAbout;
 constexpr Row kControls[] = {
-    label(&F::lblDescription, "lblDescription", "OPERATION", 120, 3480, 1215, 330, kBlack),
-    label(&F::lblDisclaimer, "lblDisclaimer", "TRICKS ...", 120, 5760, 855, 315, kBlack),
-    label(&F::lblTitle, "lblTitle", "SAMPLE SWR Of 146 mhz QUILLBEAM", 3720, 0, 3285, 240, kBlack),
-    label(&F::lblVersion, "lblVersion", "CONSTRUCTION:", 0, 1080, 1605, 225, 0),
-    paragraph(&F::Text1, "Text1", kConstruction, 120, 1560, 7095, 1935, "Construction notes"),
-    paragraph(&F::Text2, "Text2", kOperation, 120, 3720, 7095, 1935, "Operation notes"),
-    {&F::Text3, {"Text3", kAnecdote, 120, 6000, 7095, 525, Align::Left, true, 0, 0, nullptr, "Tricks"}},
-    picture(
-        &F::Picture1, "Picture1", ":/ui/notes/swr_chart.svg", 3000, 240, 4215, 1095,
-        "Sample SWR chart of a 146 MHz Quillbeam",
-        "Standing wave ratio from 144 to 148 MHz: about 1:3.6 at 144 MHz, 1:1 from a little above 145 to a "
-        "little below 146 MHz, and back to about 1:3.6 at 148 MHz."),
-    picture(
-        &F::Picture2, "Picture2", ":/ui/notes/sketch.svg", 1440, 0, 1455, 1455, "Perspective sketch",
-        "A drum-like body seen at an angle, held by a clamp on a vertical mast tube with a diagonal brace."),
+    {.member = &F::lblDescription,
+     .design = {.name = "lblDescription", .text = "OPERATION",
+                .left = 120, .top = 3480, .width = 1215, .height = 330,
+                .colour = kBlack, .background = kBackColour}},
+    {.member = &F::lblDisclaimer,
+     .design = {.name = "lblDisclaimer", .text = "TRICKS ...",
+                .left = 120, .top = 5760, .width = 855, .height = 315,
+                .colour = kBlack, .background = kBackColour}},
+    {.member = &F::lblTitle,
+     .design = {.name = "lblTitle", .text = "SAMPLE SWR Of 146 mhz QUILLBEAM",
+                .left = 3720, .top = 0, .width = 3285, .height = 240,
+                .colour = kBlack, .background = kBackColour}},
+    {.member = &F::lblVersion,
+     .design = {.name = "lblVersion", .text = "CONSTRUCTION:",
+                .left = 0, .top = 1080, .width = 1605, .height = 225,
+                .background = kBackColour}},
+    {.member = &F::Text1,
+     .design = {.name = "Text1", .text = kConstruction,
+                .left = 120, .top = 1560, .width = 7095, .height = 1935,
+                .border = false, .background = kBackColour, .font = &kNotesFont,
+                .accessibleName = "Construction notes"}},
+    {.member = &F::Text2,
+     .design = {.name = "Text2", .text = kOperation,
+                .left = 120, .top = 3720, .width = 7095, .height = 1935,
+                .border = false, .background = kBackColour, .font = &kNotesFont,
+                .accessibleName = "Operation notes"}},
+    {.member = &F::Text3,
+     .design = {.name = "Text3", .text = kAnecdote,
+                .left = 120, .top = 6000, .width = 7095, .height = 525,
+                .accessibleName = "Tricks"}},
+    {.member = &F::Picture1,
+     .design = {.name = "Picture1", .text = ":/ui/notes/swr_chart.svg",
+                .left = 3000, .top = 240, .width = 4215, .height = 1095,
+                .accessibleName = "Sample SWR chart of a 146 MHz Quillbeam",
+                .accessibleDescription =
+                    "Standing wave ratio from 144 to 148 MHz: about 1:3.6 at 144 MHz, 1:1 from a little "
+                    "above 145 to a little below 146 MHz, and back to about 1:3.6 at 148 MHz."}},
+    {.member = &F::Picture2,
+     .design = {.name = "Picture2", .text = ":/ui/notes/sketch.svg",
+                .left = 1440, .top = 0, .width = 1455, .height = 1455,
+                .accessibleName = "Perspective sketch",
+                .accessibleDescription =
+                    "A drum-like body seen at an angle, held by a clamp on a vertical mast tube with a "
+                    "diagonal brace."}},
 };
+// clang-format on
 
 }  // namespace
 
