@@ -14,6 +14,7 @@
 #include "exact.h"
 #include "examples.h"
 #include "results_check.h"
+#include "run_program.h"
 
 namespace {
 
@@ -21,23 +22,8 @@ const QString kVersionLine = QStringLiteral("quillcalc " QUILLCALC_TEST_VERSION 
 
 enum class Reply { None, Help, Version };
 
-struct Run {
-  int exitCode = -1;
-  QString out;
-  QString err;
-};
-
-// The built program, with no display of any kind to reach.
-Run runProgram(const QStringList& arguments) {
-  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) environment.remove(name);
-  QProcess program;
-  program.setProcessEnvironment(environment);
-  program.start(QStringLiteral(QUILLCALC_TEST_PROGRAM), arguments);
-  if (!program.waitForFinished(30000) || program.exitStatus() != QProcess::NormalExit) return {};
-  return {program.exitCode(), QString::fromUtf8(program.readAllStandardOutput()),
-          QString::fromUtf8(program.readAllStandardError())};
-}
+using quill::test::Run;
+using quill::test::RunProgram;
 
 // The keys scripts read; they never change.
 const QStringList kKeys{"reflector_horizontal",
@@ -148,7 +134,7 @@ class TestCommandLine : public QObject {
     QFETCH(quill::Unit, unit);
     QFETCH(const quill::test::AllBoxes*, example);
     const QString symbol = unit == quill::Unit::Inches ? "in" : "cm";
-    const Run run = runProgram({"--frequency", quill::test::k144, "--unit", symbol, "--format", format});
+    const Run run = RunProgram({"--frequency", quill::test::k144, "--unit", symbol, "--format", format});
     QCOMPARE(run.exitCode, 0);
     QVERIFY2(run.err.isEmpty(), qPrintable(run.err));
     const auto& names = quill::ui::form1::dimensionNames();
@@ -219,7 +205,7 @@ class TestCommandLine : public QObject {
     QFETCH(QStringList, arguments);
     QFETCH(int, status);
     QFETCH(QString, message);
-    const Run run = runProgram(arguments);
+    const Run run = RunProgram(arguments);
     QCOMPARE(run.exitCode, status);
     QVERIFY2(run.out.isEmpty(), qPrintable(run.out));
     if (status == 3) {
@@ -234,7 +220,7 @@ class TestCommandLine : public QObject {
   void plan() {
     QTemporaryDir dir;
     const QString path = dir.filePath("plan.pdf");
-    Run run = runProgram({"--frequency", quill::test::k144, "--plan", path});
+    Run run = RunProgram({"--frequency", quill::test::k144, "--plan", path});
     QCOMPARE(run.exitCode, 0);
     QVERIFY2(run.out.isEmpty() && run.err.isEmpty(), qPrintable(run.out + run.err));
     quill::test::CheckPlan144(path, "A4", quill::Unit::Inches);  // the C locale measures in metric
@@ -244,7 +230,7 @@ class TestCommandLine : public QObject {
     QVERIFY(earlier.open(QIODevice::WriteOnly));
     earlier.write("earlier");
     earlier.close();
-    run = runProgram({"--frequency", "0", "--plan", path, "--unit", "cm"});
+    run = RunProgram({"--frequency", "0", "--plan", path, "--unit", "cm"});
     QCOMPARE(run.exitCode, 3);
     QVERIFY(earlier.open(QIODevice::ReadOnly));
     QCOMPARE(earlier.readAll(), QByteArray("earlier"));

@@ -3,33 +3,17 @@
 // wrong and writes nothing.
 #include <QDir>
 #include <QFile>
-#include <QProcess>
-#include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "calc/necdeck.h"
 #include "calc/necmodel.h"
+#include "run_program.h"
 
 namespace {
 
-struct Run {
-  int exitCode = -1;
-  QString out;
-  QString err;
-};
-
-// The built program, with no display of any kind to reach.
-Run runProgram(const QStringList& arguments) {
-  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) environment.remove(name);
-  QProcess program;
-  program.setProcessEnvironment(environment);
-  program.start(QStringLiteral(QUILLCALC_TEST_PROGRAM), arguments);
-  if (!program.waitForFinished(30000) || program.exitStatus() != QProcess::NormalExit) return {};
-  return {program.exitCode(), QString::fromUtf8(program.readAllStandardOutput()),
-          QString::fromUtf8(program.readAllStandardError())};
-}
+using quill::test::Run;
+using quill::test::RunProgram;
 
 QByteArray contents(const QString& path) {
   QFile file(path);
@@ -61,7 +45,7 @@ class TestNecCommand : public QObject {
     QFETCH(int, elements);
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("beam.nec"));
-    const Run run = runProgram(QStringList{"--frequency", frequency, "--nec", file} + options);
+    const Run run = RunProgram(QStringList{"--frequency", frequency, "--nec", file} + options);
     QVERIFY2(run.exitCode == 0, qPrintable(run.err));
     QCOMPARE(run.out, QString());
     QCOMPARE(run.err, QString());
@@ -107,7 +91,7 @@ class TestNecCommand : public QObject {
       old.write("an earlier deck\n");
     }
     if (!options.contains(QLatin1String("--format"))) options << QStringLiteral("--nec") << file;
-    const Run run = runProgram(options);
+    const Run run = RunProgram(options);
     QCOMPARE(run.exitCode, exitCode);
     QVERIFY2(run.err.contains(said), qPrintable(run.err));
     QCOMPARE(run.out, QString());

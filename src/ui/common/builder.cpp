@@ -16,18 +16,6 @@ namespace {
 // designed for them with a thin margin.
 constexpr int kMultiLineMargin = 1;
 
-Qt::Alignment horizontal(Align align) {
-  switch (align) {
-    case Align::Centre:
-      return Qt::AlignHCenter;
-    case Align::Right:
-      return Qt::AlignRight;
-    case Align::Left:
-      break;
-  }
-  return Qt::AlignLeft;
-}
-
 // What every kind shares: its name, font, colours and accessible texts.
 QWidget* finish(QWidget* widget, const ControlDesign& d) {
   widget->setObjectName(QString::fromLatin1(d.name));
@@ -48,7 +36,7 @@ QWidget* setUpTextBox(TextBox* out, const ControlDesign& d) {
   // The boxes take text of any length; QLineEdit would stop at 32767
   // characters and silently drop the rest of a paste.
   out->setMaxLength(std::numeric_limits<int>::max());
-  out->setAlignment(horizontal(d.align) | Qt::AlignVCenter);
+  out->setAlignment(horizontalAlignment(d.align) | Qt::AlignVCenter);
   out->setCursorPosition(0);
   return finish(out, d);
 }
@@ -73,7 +61,7 @@ QWidget* CreateControl(QPlainTextEdit*& out, const ControlDesign& d) {
   out->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   out->setTabChangesFocus(true);
   QTextOption option = out->document()->defaultTextOption();
-  option.setAlignment(horizontal(d.align));
+  option.setAlignment(horizontalAlignment(d.align));
   option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
   out->document()->setDefaultTextOption(option);
   out->document()->setDocumentMargin(kMultiLineMargin);
@@ -89,7 +77,7 @@ namespace {
 
 QWidget* setUpLabel(QLabel* out, const ControlDesign& d) {
   out->setTextFormat(Qt::PlainText);
-  out->setAlignment(horizontal(d.align) | Qt::AlignTop);
+  out->setAlignment(horizontalAlignment(d.align) | Qt::AlignTop);
   out->setWordWrap(true);  // and clipped at the label's height
   out->setAutoFillBackground(true);
   // Labels take the system's button-text colour unless they name one.

@@ -26,6 +26,18 @@ QString designText(const char* text) {
   return QString::fromLatin1(text).replace(QLatin1String("\r\n"), QLatin1String("\n"));
 }
 
+Qt::Alignment horizontalAlignment(Align align) {
+  switch (align) {
+    case Align::Centre:
+      return Qt::AlignHCenter;
+    case Align::Right:
+      return Qt::AlignRight;
+    case Align::Left:
+      break;
+  }
+  return Qt::AlignLeft;
+}
+
 QFont defaultFont() { return designFont(kSansFace, 8.25); }
 
 void setTextColour(QWidget* widget, const QColor& text, const QColor& background) {

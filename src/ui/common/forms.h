@@ -38,6 +38,8 @@ QFont defaultFont();
 QString designText(const char* text);
 
 enum class Align { Left, Centre, Right };
+// The Qt flag for a design's horizontal alignment.
+Qt::Alignment horizontalAlignment(Align align);
 
 // Sets the colour of the text (and, if valid, of the background).
 void setTextColour(QWidget* widget, const QColor& text, const QColor& background = QColor());

@@ -107,18 +107,6 @@ QRectF onDrawing(const ControlDesign& design) {
           design.width * kPointsPerTwip, design.height * kPointsPerTwip};
 }
 
-Qt::Alignment alignment(Align align) {
-  switch (align) {
-    case Align::Centre:
-      return Qt::AlignHCenter;
-    case Align::Right:
-      return Qt::AlignRight;
-    case Align::Left:
-      break;
-  }
-  return Qt::AlignLeft;
-}
-
 // A font no wider than `room` for `text`: long values (exponent form) are
 // set smaller rather than cut.
 QFont fitted(QPainter& painter, QFont font, const QString& text, double room) {
@@ -146,7 +134,7 @@ void drawValueBox(QPainter& painter, const Frame& frame, const ControlDesign& de
   const QRectF inner = device.adjusted(frame.length(kBoxPadding), 0, -frame.length(kBoxPadding), 0);
   painter.setFont(fitted(painter, frame.font(kBoxTextSize), text, inner.width()));
   painter.setPen(QColor(kValueColour));
-  painter.drawText(inner, alignment(design.align) | Qt::AlignVCenter, text);
+  painter.drawText(inner, horizontalAlignment(design.align) | Qt::AlignVCenter, text);
 }
 
 void drawCaption(QPainter& painter, const Frame& frame, const ControlDesign& design, const QString& text,
@@ -156,7 +144,7 @@ void drawCaption(QPainter& painter, const Frame& frame, const ControlDesign& des
   painter.setFont(frame.font(kBoxTextSize, bold));
   const Qt::Alignment vertical = text.contains(QLatin1Char('\n')) ? Qt::AlignTop : Qt::AlignVCenter;
   painter.drawText(frame.rect(box.x(), box.y(), box.width(), box.height()),
-                   alignment(design.align) | vertical, text.trimmed());
+                   horizontalAlignment(design.align) | vertical, text.trimmed());
 }
 
 // The window's drawing with its leader lines, the fourteen values on their

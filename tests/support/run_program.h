@@ -1,0 +1,30 @@
+#pragma once
+
+// Runs the built program as a script would, with no display of any kind to
+// reach. QUILLCALC_TEST_PROGRAM is the program's path, set by the build.
+
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QString>
+#include <QStringList>
+
+namespace quill::test {
+
+struct Run {
+  int exitCode = -1;  // -1: the program did not end by itself within 30 s
+  QString out;
+  QString err;
+};
+
+inline Run RunProgram(const QStringList& arguments) {
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) environment.remove(name);
+  QProcess program;
+  program.setProcessEnvironment(environment);
+  program.start(QStringLiteral(QUILLCALC_TEST_PROGRAM), arguments);
+  if (!program.waitForFinished(30000) || program.exitStatus() != QProcess::NormalExit) return {};
+  return {program.exitCode(), QString::fromUtf8(program.readAllStandardOutput()),
+          QString::fromUtf8(program.readAllStandardError())};
+}
+
+}  // namespace quill::test
