@@ -16,6 +16,7 @@
 
 #include "calc/format.h"
 #include "calc/necdeck.h"
+#include "ui/main/elementcount.h"
 
 namespace quill::ui {
 namespace {
@@ -62,7 +63,7 @@ NecExportDialog::NecExportDialog(float frequencyMHz, QWidget* parent)
 
   const double diameter = lastDiameter().value_or(nec::DefaultTubeDiameterMm(frequencyMHz));
   diameter_ = new QLineEdit(QLocale().toString(diameter, 'g', kDiameterDigits));
-  elements_ = new QLineEdit(QString::number(nec::kFewestElements));
+  elements_ = new QLineEdit(QString::number(SessionElements()));
   auto* elementsHint =
       new QLabel(tr("3: reflector, driven element and D1, as drawn. A 4th is D2; "
                     "further ones are D3 to Dn at the all additional director spacing."));
@@ -112,6 +113,7 @@ void NecExportDialog::accept() {
   }
   model_ = std::move(outcome.model);
   lastDiameter() = *diameter;
+  SetSessionElements(count);
   QDialog::accept();
 }
 
