@@ -83,6 +83,7 @@ class TestBuild : public QObject {
     QTest::newRow("eighth reduces") << 12.13151 << "12 1/8" << "121";
     QTest::newRow("just below a whole inch") << 17.97 << "18" << "180";
     QTest::newRow("a thirty-second below 18") << 17.96875 << "18" << "180";
+    QTest::newRow("a thirty-second goes up") << 17.90625 << "17 15/16" << "179";
     QTest::newRow("just under that") << 17.968749 << "17 15/16" << "180";
     QTest::newRow("whole") << 5.0 << "5" << "50";
     QTest::newRow("fraction only") << 0.07 << "1/16" << "1";
