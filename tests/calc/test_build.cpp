@@ -44,11 +44,13 @@ class TestBuild : public QObject {
     QTest::addColumn<int>("elements");
     QTest::addColumn<QString>("pieces");
     QTest::addColumn<QString>("lastMark");
+    // clang-format off
     const QString three = "reflector_tube 1, reflector_leg 2, driven_tube 1, driven_leg 2, d1_tube 1, d1_leg 2";
     QTest::newRow("3") << 3 << three << "d1";
     QTest::newRow("4") << 4 << three + ", d2_tube 1, d2_leg 2" << "d2";
     QTest::newRow("5") << 5 << three + ", d2_tube 1, d2_leg 2, d3_dn_tube 1, d3_dn_leg 2" << "d3";
     QTest::newRow("10") << 10 << three + ", d2_tube 1, d2_leg 2, d3_dn_tube 6, d3_dn_leg 12" << "d8";
+    // clang-format on
   }
   void pieces() {
     QFETCH(int, elements);
@@ -76,6 +78,8 @@ class TestBuild : public QObject {
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("inches");
     QTest::addColumn<QString>("millimetres");
+    // One row to a line, as a table.
+    // clang-format off
     QTest::newRow("reflector at 146 MHz") << double(42.575344f) << "42 9/16" << "426";
     QTest::newRow("exact sixteenth") << 17.8125 << "17 13/16" << "178";
     QTest::newRow("quarter reduces") << 20.25 << "20 1/4" << "203";
@@ -94,6 +98,7 @@ class TestBuild : public QObject {
     QTest::newRow("negative fraction") << -0.5 << "-1/2" << "-5";
     QTest::newRow("beyond any tape") << 2.952e10 << "\u2014" << "\u2014";
     QTest::newRow("infinite") << double(INFINITY) << "\u2014" << "\u2014";
+    // clang-format on
   }
   void tapeReadings() {
     QFETCH(double, value);
