@@ -77,23 +77,41 @@ struct Row {
   }
 };
 
-// An exact value with its decimal separator (else its exponent) at `x`.
-void drawExact(QPainter& painter, const Row& row, double x, const QString& text, const QString& separator) {
+// The whole inches or millimetres of a tape reading: what stands before
+// its column's end.
+QString tapeWhole(const QString& text) {
+  const qsizetype space = text.indexOf(QLatin1Char(' '));
+  if (space < 0) return text.contains(QLatin1Char('/')) ? QString() : text;
+  return text.left(space);
+}
+
+// An exact value with its decimal separator (else its exponent) at `x`,
+// set smaller where its digits would run into what starts at `limit`
+// (device units): a long exponent form beside its tape reading.
+void drawExact(QPainter& painter, const Row& row, double x, double limit, const QString& text,
+               const QString& separator) {
   qsizetype split = text.indexOf(separator);
   if (split < 0) split = text.indexOf(QLatin1Char('E'));
   if (split < 0) split = text.size();
+  const QFont font = painter.font();
+  const double room = limit - row.frame.point(x, 0).x();
+  const double width = QFontMetricsF(font, painter.device()).horizontalAdvance(text.mid(split));
+  if (width > room && room > 0) {
+    QFont smaller = font;
+    smaller.setPointSizeF(font.pointSizeF() * room / width);
+    painter.setFont(smaller);
+  }
   row.before(painter, x, text.left(split));
   row.after(painter, x, text.mid(split));
+  painter.setFont(font);
 }
 
 // A tape reading: whole inches or millimetres ending at `x`, a fraction of
 // an inch after them.
 void drawTape(QPainter& painter, const Row& row, double x, const QString& text) {
-  const qsizetype space = text.indexOf(QLatin1Char(' '));
-  const bool fractionOnly = space < 0 && text.contains(QLatin1Char('/'));
-  const QString whole = fractionOnly ? QString() : text.left(space);
-  const QString fraction = fractionOnly ? text : space < 0 ? QString() : text.mid(space + 1);
+  const QString whole = tapeWhole(text);
   row.before(painter, x, whole);
+  const QString fraction = text.mid(whole.size()).trimmed();
   if (!fraction.isEmpty()) row.after(painter, x + kFractionGap, fraction);
 }
 
@@ -101,10 +119,14 @@ void drawTape(QPainter& painter, const Row& row, double x, const QString& text) 
 void drawBothUnits(QPainter& painter, const Row& row, double unitsLeft, const Plan& plan,
                    const std::array<QString, 2>& exact, const std::array<double, 2>& values) {
   const Unit units[] = {plan.unit, otherUnit(plan.unit)};
+  const QFontMetricsF metrics(painter.font(), painter.device());
   for (int u = 0; u < 2; ++u) {
     const double left = unitsLeft + u * kUnitWidth;
-    drawExact(painter, row, left + kExactPoint, exact[u], plan.decimalSeparator);
-    drawTape(painter, row, left + kTapeEnd, tapeReading(units[u], values[u]));
+    const QString tape = tapeReading(units[u], values[u]);
+    const double tapeStart = row.frame.point(left + kTapeEnd - 2 * kFractionGap, 0).x() -
+                             metrics.horizontalAdvance(tapeWhole(tape));
+    drawExact(painter, row, left + kExactPoint, tapeStart, exact[u], plan.decimalSeparator);
+    drawTape(painter, row, left + kTapeEnd, tape);
   }
 }
 
