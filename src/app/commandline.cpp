@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "app/version.h"
+#include "calc/necmodel.h"
 #include "calc/results.h"
 #include "ui/common/forms.h"
 #include "ui/main/dimension_names.h"
@@ -52,7 +53,8 @@ struct Options {
                      "wavelength)."),
       QStringLiteral("MM")};
   QCommandLineOption elements{QStringLiteral("elements"),
-                              QStringLiteral("The model's number of elements, 3 (default) to 10."),
+                              QStringLiteral("The number of elements of the model, the plan and the "
+                                             "listings, 3 (default) to 10."),
                               QStringLiteral("N")};
 
   QList<QCommandLineOption> all() const {
@@ -61,7 +63,7 @@ struct Options {
   QList<const QCommandLineOption*> calculationOnly() const {
     return {&unit, &format, &plan, &nec, &diameter, &elements};
   }
-  QList<const QCommandLineOption*> necOnly() const { return {&diameter, &elements}; }
+  QList<const QCommandLineOption*> necOnly() const { return {&diameter}; }
 };
 
 QString helpText(QCommandLineParser& parser) {
@@ -118,6 +120,17 @@ Request calculationRequest(const QCommandLineParser& parser, const Options& opti
     request.planFile = parser.value(options.plan);
     if (request.planFile.isEmpty()) return badUsage(QStringLiteral("--plan needs a file name"));
   }
+  if (parser.isSet(options.elements)) {
+    const QString count = parser.value(options.elements);
+    bool whole = false;
+    request.elements = count.trimmed().toInt(&whole);
+    if (!whole || request.elements < nec::kFewestElements || request.elements > nec::kMostElements) {
+      return badUsage(QStringLiteral("--elements: \"%1\" is not a whole number from %2 to %3")
+                          .arg(count)
+                          .arg(nec::kFewestElements)
+                          .arg(nec::kMostElements));
+    }
+  }
   if (parser.isSet(options.nec)) {
     NecCommand nec{request.frequency, parser.value(options.nec), std::nullopt, std::nullopt};
     if (nec.file.isEmpty()) return badUsage(QStringLiteral("--nec needs a file name"));
@@ -165,7 +178,7 @@ QString writePlan(const Request& request, float frequencyMHz) {
   application.setApplicationVersion(QStringLiteral(QUILLCALC_VERSION));
   ui::installFontSubstitutes();
   ui::Plan plan;
-  if (const auto error = ui::MakePlan(frequencyMHz, request.unit, QLocale(), plan))
+  if (const auto error = ui::MakePlan(frequencyMHz, request.unit, request.elements, QLocale(), plan))
     return QString::fromStdString(error->description);
   return ui::WritePlanPdf(plan, request.planFile, QLocale());
 }
@@ -198,8 +211,9 @@ int calculate(const Request& request) {
     }
   }
   if (request.printResults) {
-    const std::string text =
-        listing(request, ListResults(record, request.unit, calculation, ui::form1::dimensionNames()));
+    const std::string text = listing(
+        request,
+        ListResults(record, request.unit, calculation, ui::form1::dimensionNames(), ".", request.elements));
     if (std::fputs(text.c_str(), stdout) < 0 || std::fflush(stdout) != 0) return kOutputFailed;
   }
   return kDone;

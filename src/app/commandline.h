@@ -6,6 +6,7 @@
 
 #include "app/neccommand.h"
 #include "calc/design.h"
+#include "calc/necmodel.h"
 
 namespace quill::app {
 
@@ -31,6 +32,8 @@ struct Request {
   // Results go to stdout unless a file is asked for without --format.
   bool printResults = true;
   QString planFile;  // --plan, or empty
+  // --elements: of the plan and the listings (the model reads it itself).
+  int elements = nec::kFewestElements;
   // --nec FILE [--diameter MM] [--elements N]: the NEC-2 model, or nothing.
   std::optional<NecCommand> nec;
 };

@@ -7,16 +7,20 @@
 namespace quill {
 
 std::string FormatDimension(float value, std::string_view decimalSeparator) {
+  return FormatSignificant(static_cast<double>(value), decimalSeparator);
+}
+
+std::string FormatSignificant(double value, std::string_view decimalSeparator) {
   if (std::isnan(value)) return "NaN";
   if (std::isinf(value)) return value < 0 ? "-Infinity" : "Infinity";
   // Negative zero reads as plain zero.
-  if (value == 0.0f) return "0";
+  if (value == 0.0) return "0";
 
   // "%.7G" rules: exponent form below 1E-04 and from 1E+07 on; trailing zeros
   // and a bare trailing point are dropped, the exponent has at least two digits.
   std::array<char, 32> buffer{};
-  auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), static_cast<double>(value),
-                                    std::chars_format::general, 7);
+  auto [end, error] =
+      std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, 7);
   if (error != std::errc{}) return "NaN";  // cannot happen with 32 characters
 
   std::string text;

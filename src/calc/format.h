@@ -13,4 +13,9 @@ namespace quill {
 // "-Infinity" and "NaN".
 std::string FormatDimension(float value, std::string_view decimalSeparator = ".");
 
+// The same rules for a value worked out in double precision from stored
+// values (a sum along the boom): its seven significant digits, as a box
+// would show them.
+std::string FormatSignificant(double value, std::string_view decimalSeparator = ".");
+
 }  // namespace quill

@@ -58,16 +58,57 @@ std::string csvField(std::string_view text) {
   return out + '"';
 }
 
+// A name and its value, or a heading (no value).
+struct TextRow {
+  std::string name;
+  std::string value;
+};
+
+constexpr char kIndent[] = "  ";
+constexpr char kOverhang[] = "(add the overhang at each end for mounting)";
+
+// One line per row, the names padded so that the values line up at their
+// decimal separators in a monospace font.
+std::string alignedRows(const std::vector<TextRow>& rows, std::string_view separator) {
+  std::size_t nameWidth = 0, integers = 0;
+  for (const TextRow& row : rows) {
+    if (row.value.empty()) continue;
+    nameWidth = std::max(nameWidth, row.name.size());
+    integers = std::max(integers, integerWidth(row.value, separator));
+  }
+  std::string out;
+  for (const TextRow& row : rows) {
+    out += row.name;
+    if (!row.value.empty()) {
+      out.append(nameWidth - row.name.size() + kColumnGap + integers - integerWidth(row.value, separator),
+                 ' ');
+      out += row.value;
+    }
+    out += '\n';
+  }
+  return out;
+}
+
+// A sum worked out in double precision, as JSON: its seven significant
+// digits (the exponent form is JSON's too).
+std::string jsonSum(double value) {
+  if (!std::isfinite(value)) return "null";
+  return FormatSignificant(value);
+}
+
 }  // namespace
 
 std::string_view UnitSymbol(Unit unit) { return unit == Unit::Inches ? "in" : "cm"; }
 std::string_view UnitWord(Unit unit) { return unit == Unit::Inches ? "inches" : "centimetres"; }
 
 ResultList ListResults(const DesignValues& record, Unit unit, const Calculation& calculation,
-                       const DimensionNames& names, std::string_view decimalSeparator) {
-  ResultList list{FormatDimension(record.FrequencyMHz, decimalSeparator), record.FrequencyMHz, unit, {}};
-  std::array<float, kResultBoxCount> values{};
-  for (const BoxWrite& write : calculation) values[static_cast<std::size_t>(write.box)] = write.value;
+                       const DimensionNames& names, std::string_view decimalSeparator, int elements) {
+  const BoxValues values = ValuesOf(calculation);
+  ResultList list{FormatDimension(record.FrequencyMHz, decimalSeparator),
+                  record.FrequencyMHz,
+                  unit,
+                  {},
+                  Assemble(values, elements)};
   for (const Dimension& dimension : kDimensions) {
     const auto box = static_cast<std::size_t>(dimension.box);
     list.lines.push_back(
@@ -77,21 +118,26 @@ ResultList ListResults(const DesignValues& record, Unit unit, const Calculation&
 }
 
 std::string ResultsAsText(const ResultList& list, std::string_view decimalSeparator) {
-  std::size_t nameWidth = 0, integers = 0;
-  for (const ResultLine& line : list.lines) {
-    nameWidth = std::max(nameWidth, line.name.size());
-    integers = std::max(integers, integerWidth(line.text, decimalSeparator));
-  }
+  std::vector<TextRow> rows;
+  for (const ResultLine& line : list.lines) rows.push_back({line.name, line.text});
   std::string out = "Quillbeam for " + list.frequency + " MHz, in " + std::string(UnitWord(list.unit)) + "\n";
-  for (const ResultLine& line : list.lines) {
-    out += line.name;
-    out.append(
-        nameWidth - line.name.size() + kColumnGap + integers - integerWidth(line.text, decimalSeparator),
-        ' ');
-    out += line.text;
-    out += '\n';
+  out += alignedRows(rows, decimalSeparator);
+  if (list.assembly.elements == 0) return out;
+
+  const Assembly& assembly = list.assembly;
+  const auto sum = [&](double value) { return FormatSignificant(value, decimalSeparator); };
+  rows = {{"Elements", std::to_string(assembly.elements)}, {"Boom positions from the reflector:", ""}};
+  for (const BoomMark& mark : assembly.boom) rows.push_back({kIndent + mark.name, sum(mark.position)});
+  rows.push_back({"Boom length", sum(assembly.boomLength)});
+  rows.push_back({kIndent + std::string(kOverhang), ""});
+  rows.push_back({"Pieces to cut:", ""});
+  for (const Piece& piece : assembly.pieces) {
+    rows.push_back({kIndent + std::to_string(piece.count) + " x " + piece.name,
+                    FormatDimension(piece.length, decimalSeparator)});
   }
-  return out;
+  rows.push_back({"Tube stock in all", sum(assembly.tubeTotal)});
+  rows.push_back({"Leg stock in all", sum(assembly.legTotal)});
+  return out + "\n" + alignedRows(rows, decimalSeparator);
 }
 
 std::string ResultsAsCsv(const ResultList& list) {
@@ -100,6 +146,22 @@ std::string ResultsAsCsv(const ResultList& list) {
   for (const ResultLine& line : list.lines) {
     out += csvField(line.key) + ',' + csvField(line.name) + ',' + csvField(line.text) + ',' + unit + '\n';
   }
+  const Assembly& assembly = list.assembly;
+  if (assembly.elements == 0) return out;
+  const auto row = [&out](const std::string& key, const std::string& name, const std::string& value,
+                          std::string_view unit) {
+    out += csvField(key) + ',' + csvField(name) + ',' + csvField(value) + ',' + std::string(unit) + '\n';
+  };
+  row("elements", "Number of elements", std::to_string(assembly.elements), "");
+  for (const BoomMark& mark : assembly.boom)
+    row("boom_" + mark.key, mark.name + " position", FormatSignificant(mark.position), unit);
+  row("boom_length", "Boom length", FormatSignificant(assembly.boomLength), unit);
+  for (const Piece& piece : assembly.pieces) {
+    row(piece.key + "_count", piece.name + " count", std::to_string(piece.count), "");
+    row(piece.key, piece.name + " length", FormatDimension(piece.length), unit);
+  }
+  row("tube_total", "Tube stock in all", FormatSignificant(assembly.tubeTotal), unit);
+  row("leg_total", "Leg stock in all", FormatSignificant(assembly.legTotal), unit);
   return out;
 }
 
@@ -112,7 +174,24 @@ std::string ResultsAsJson(const ResultList& list) {
     out += "{\"key\": " + jsonString(line.key) + ", \"name\": " + jsonString(line.name) +
            ", \"text\": " + jsonString(line.text) + ", \"value\": " + jsonNumber(line.value) + "}";
   }
-  return out + "\n]}\n";
+  out += "\n]";
+  const Assembly& assembly = list.assembly;
+  if (assembly.elements == 0) return out + "}\n";
+  out += ",\n\"elements\": " + std::to_string(assembly.elements) + ", \"boom\": [";
+  for (std::size_t i = 0; i < assembly.boom.size(); ++i) {
+    out += i ? ",\n  " : "\n  ";
+    out += "{\"element\": " + jsonString(assembly.boom[i].key) +
+           ", \"position\": " + jsonSum(assembly.boom[i].position) + "}";
+  }
+  out += "\n],\n\"boom_length\": " + jsonSum(assembly.boomLength) + ", \"pieces\": [";
+  for (std::size_t i = 0; i < assembly.pieces.size(); ++i) {
+    const Piece& piece = assembly.pieces[i];
+    out += i ? ",\n  " : "\n  ";
+    out += "{\"key\": " + jsonString(piece.key) + ", \"count\": " + std::to_string(piece.count) +
+           ", \"length\": " + jsonNumber(piece.length) + "}";
+  }
+  return out + "\n],\n\"tube_total\": " + jsonSum(assembly.tubeTotal) +
+         ", \"leg_total\": " + jsonSum(assembly.legTotal) + "}\n";
 }
 
 }  // namespace quill

@@ -1,15 +1,19 @@
 #pragma once
 
 // The fourteen results as they leave the program: a text block to paste into
-// a post, CSV and JSON. The names of the dimensions belong to the main
-// window (each result box's accessible name); the caller passes them in.
+// a post, CSV and JSON, each followed by the antenna with its number of
+// elements: the boom positions, the pieces to cut and the stock they take.
+// The names of the dimensions belong to the main window (each result box's
+// accessible name); the caller passes them in.
 
 #include <array>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "calc/build.h"
 #include "calc/design.h"
+#include "calc/necmodel.h"
 
 namespace quill {
 
@@ -59,22 +63,39 @@ struct ResultList {
   float frequencyMHz = 0;
   Unit unit = Unit::Inches;
   std::vector<ResultLine> lines;  // in the order of kDimensions
+  // The antenna built from these values; a list without elements
+  // (elements 0) has only the fourteen dimensions.
+  Assembly assembly;
 };
 
 // The list of a finished calculation on `record`, with texts in the
-// boxes' format and `decimalSeparator`.
+// boxes' format and `decimalSeparator`, for an antenna of `elements`.
 ResultList ListResults(const DesignValues& record, Unit unit, const Calculation& calculation,
-                       const DimensionNames& names, std::string_view decimalSeparator = ".");
+                       const DimensionNames& names, std::string_view decimalSeparator = ".",
+                       int elements = nec::kFewestElements);
 
 // "Quillbeam for 146 MHz, in inches", then one line per dimension: the name,
 // padded so that the values line up at their decimal separators in a
-// monospace font. Every line ends with "\n".
+// monospace font. After a blank line, the antenna: the number of elements,
+// each element's position from the reflector, the boom length (the overhang
+// for mounting comes on top), each piece as "1 x Reflector tube" and its
+// length, and the tube and leg stock in all, lined up the same way. Every
+// line ends with "\n".
 std::string ResultsAsText(const ResultList& list, std::string_view decimalSeparator = ".");
-// "key,name,value,unit", then a row per dimension (value: the box's text).
+// "key,name,value,unit", then a row per dimension (value: the box's text);
+// then "elements", "boom_reflector" ... "boom_d8", "boom_length", for each
+// piece "reflector_tube_count" (no unit) and "reflector_tube", and
+// "tube_total", "leg_total".
 std::string ResultsAsCsv(const ResultList& list);
 // {"frequency_mhz": ..., "unit": ..., "dimensions": [{"key", "name", "text",
-// "value"}, ...]}; numbers in the shortest form that reads back to the same
-// single-precision value.
+// "value"}, ...], "elements": N, "boom": [{"element", "position"}, ...],
+// "boom_length": ..., "pieces": [{"key", "count", "length"}, ...],
+// "tube_total": ..., "leg_total": ...}. Stored values (a dimension's value, a
+// piece's length) are numbers in the shortest form that reads back to the
+// same single-precision value; the sums worked out in double precision (the
+// positions, the boom length and the totals) are given to the seven
+// significant digits that the text shows, since the digits past those are
+// noise of the single-precision values they add up.
 std::string ResultsAsJson(const ResultList& list);
 
 }  // namespace quill

@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include "app/commandline.h"
+#include "calc/format.h"
 #include "exact.h"
 #include "examples.h"
 #include "results_check.h"
@@ -148,8 +149,9 @@ class TestCommandLine : public QObject {
                                     *example);
     } else if (format == "csv") {
       const QStringList rows = run.out.split('\n', Qt::SkipEmptyParts);
-      QCOMPARE(rows.size(), 15);
+      QVERIFY(rows.size() > 15);
       QCOMPARE(rows[0], QStringLiteral("key,name,value,unit"));
+      QCOMPARE(rows[15], QStringLiteral("elements,Number of elements,3,"));
       for (int i = 0; i < kKeys.size(); ++i) {
         const quill::ResultBox box = quill::kDimensions[std::size_t(i)].box;
         QCOMPARE(rows[i + 1], QStringList({kKeys[i], QString::fromStdString(names[std::size_t(box)]),
@@ -160,7 +162,8 @@ class TestCommandLine : public QObject {
       QJsonParseError error;
       const QJsonObject json = QJsonDocument::fromJson(run.out.toUtf8(), &error).object();
       QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(error.errorString()));
-      QCOMPARE(json.keys(), QStringList({"dimensions", "frequency_mhz", "unit"}));
+      QCOMPARE(json.keys(), QStringList({"boom", "boom_length", "dimensions", "elements", "frequency_mhz",
+                                         "leg_total", "pieces", "tube_total", "unit"}));
       QCOMPARE(json["frequency_mhz"].toDouble(), 144.0);
       QCOMPARE(json["unit"].toString(), symbol);
       const QJsonArray dimensions = json["dimensions"].toArray();
@@ -181,6 +184,65 @@ class TestCommandLine : public QObject {
     }
   }
 
+  // --elements 5: the marks add up the spacings the listing gives, in
+  // double precision, to seven digits; the pieces are the element lengths.
+  void elementsListing_data() {
+    QTest::addColumn<QString>("frequency");
+    QTest::addColumn<QString>("unit");
+    QTest::addColumn<QString>("boomLength");  // "": not written out
+    QTest::newRow("146 MHz in") << "146"
+                                << "in"
+                                << "68.7452";
+    QTest::newRow("432 MHz cm") << "432"
+                                << "cm"
+                                << "";
+  }
+  void elementsListing() {
+    QFETCH(QString, frequency);
+    QFETCH(QString, unit);
+    QFETCH(QString, boomLength);
+    const Run run =
+        RunProgram({"--frequency", frequency, "--unit", unit, "--elements", "5", "--format", "json"});
+    QCOMPARE(run.exitCode, 0);
+    const QJsonObject json = QJsonDocument::fromJson(run.out.toUtf8()).object();
+    QCOMPARE(json["elements"].toInt(), 5);
+    QMap<QString, double> values;
+    for (const QJsonValue dimension : json["dimensions"].toArray())
+      values[dimension["key"].toString()] = dimension["value"].toDouble();
+    const auto sevenDigits = [](double sum) { return std::stod(quill::FormatSignificant(sum)); };
+
+    const QJsonArray boom = json["boom"].toArray();
+    const QStringList marks{"reflector", "driven", "d1", "d2", "d3"};
+    const QStringList spacings{"spacing_reflector_driven", "spacing_driven_d1", "spacing_d1_d2",
+                               "spacing_directors"};
+    QCOMPARE(boom.size(), marks.size());
+    double position = 0;
+    for (int i = 0; i < boom.size(); ++i) {
+      if (i > 0) position += values[spacings[i - 1]];
+      QCOMPARE(boom[i]["element"].toString(), marks[i]);
+      QUILL_EXACT(boom[i]["position"].toDouble(), sevenDigits(position));
+    }
+    QUILL_EXACT(json["boom_length"].toDouble(), sevenDigits(position));
+    if (!boomLength.isEmpty()) QUILL_EXACT(json["boom_length"].toDouble(), boomLength.toDouble());
+
+    QStringList pieces;
+    double totals[2] = {0, 0};
+    for (const QJsonValue piece : json["pieces"].toArray()) {
+      const QString key = piece["key"].toString();
+      pieces << key + ' ' + QString::number(piece["count"].toInt());
+      const bool tube = key.endsWith("_tube");
+      const QString dimension = key.section('_', 0, -2) + (tube ? "_horizontal" : "_vertical");
+      QUILL_EXACT(piece["length"].toDouble(), values[dimension]);
+      totals[tube ? 0 : 1] += piece["count"].toInt() * piece["length"].toDouble();
+    }
+    QCOMPARE(pieces.join(", "),
+             QStringLiteral("reflector_tube 1, reflector_leg 2, driven_tube 1, driven_leg 2, "
+                            "d1_tube 1, d1_leg 2, d2_tube 1, d2_leg 2, d3_dn_tube 1, "
+                            "d3_dn_leg 2"));
+    QUILL_EXACT(json["tube_total"].toDouble(), sevenDigits(totals[0]));
+    QUILL_EXACT(json["leg_total"].toDouble(), sevenDigits(totals[1]));
+  }
+
   // A failed calculation says so on stderr only; bad usage names the problem.
   void exits_data() {
     QTest::addColumn<QStringList>("arguments");
@@ -196,6 +258,10 @@ class TestCommandLine : public QObject {
     QTest::newRow("unknown format") << QStringList{"--frequency", "144", "--format", "xml"} << 2 << "'xml'";
     QTest::newRow("plan without frequency")
         << QStringList{"--plan", "x.pdf"} << 2 << "--plan needs --frequency";
+    QTest::newRow("11 elements") << QStringList{"--frequency", "144", "--elements", "11", "--format", "json"}
+                                 << 2 << "--elements: \"11\" is not a whole number from 3 to 10";
+    QTest::newRow("2 elements") << QStringList{"--frequency", "144", "--elements", "2", "--plan", "x.pdf"}
+                                << 2 << "\"2\" is not a whole number from 3 to 10";
     QTest::newRow("unit without frequency") << QStringList{"--unit", "cm"} << 2 << "--unit needs --frequency";
     QTest::newRow("frequency without value") << QStringList{"--frequency"} << 2 << "--frequency";
     QTest::newRow("unknown option") << QStringList{"--frequency", "144", "-reverse"} << 2 << "'reverse'";
@@ -235,6 +301,21 @@ class TestCommandLine : public QObject {
     QVERIFY(earlier.open(QIODevice::ReadOnly));
     QCOMPARE(earlier.readAll(), QByteArray("earlier"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"plan.pdf"});
+  }
+
+  // Ten elements on one page, every mark with both tape readings: D8 at
+  // 169.8411 in ("169 13/16") and 431.3964 cm (4314 mm), the boom's length.
+  void planForTenElements() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("plan.pdf");
+    const Run run = RunProgram({"--frequency", "146", "--elements", "10", "--plan", path});
+    QCOMPARE(run.exitCode, 0);
+    quill::test::CheckPlanFits(path);
+    const quill::test::PdfFacts pdf = quill::test::ReadPdf(path);
+    QCOMPARE(pdf.pages, 1);
+    for (const char* word : {"169.8411", "431.3964", "4314"}) QVERIFY2(pdf.words.count(word) == 2, word);
+    QVERIFY(pdf.words.contains("D8"));
+    QVERIFY(pdf.words.contains("13/16"));
   }
 };
 

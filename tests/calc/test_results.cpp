@@ -11,8 +11,11 @@ using namespace quill;
 namespace {
 
 ResultList twoLines(const std::string& firstName, const std::string& first, const std::string& second) {
-  return {
-      "0.0000001", 1e-7f, Unit::Centimetres, {{"a", firstName, first, 7.5e10f}, {"b", "B", second, 0.5f}}};
+  return {"0.0000001",
+          1e-7f,
+          Unit::Centimetres,
+          {{"a", firstName, first, 7.5e10f}, {"b", "B", second, 0.5f}},
+          {}};
 }
 
 }  // namespace

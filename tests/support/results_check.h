@@ -3,7 +3,9 @@
 // Checks shared by the tests of the results that leave the program: the
 // pasted text block, and what poppler-utils find in a plan's PDF.
 
+#include <QMap>
 #include <QProcess>
+#include <QRectF>
 #include <QRegularExpression>
 #include <QStringList>
 #include <QTest>
@@ -15,14 +17,17 @@
 namespace quill::test {
 
 // The text block: the heading, then each dimension in listing order with its
-// box's name and text, the values lined up at their decimal points.
-// `separator` is the decimal separator the boxes show.
+// box's name and text, the values lined up at their decimal points; then,
+// after a blank line, the antenna of `elements`. `separator` is the decimal
+// separator the boxes show.
 inline void CheckResultsText(const QString& text, const QString& heading, const AllBoxes& example,
-                             QChar separator = QLatin1Char('.')) {
+                             QChar separator = QLatin1Char('.'), int elements = 3) {
   QVERIFY2(text.endsWith(QLatin1Char('\n')), qPrintable(text));
   const QStringList lines = text.chopped(1).split(QLatin1Char('\n'));
-  QCOMPARE(lines.size(), 1 + int(kResultBoxCount));
+  QVERIFY2(lines.size() > 2 + int(kResultBoxCount), qPrintable(text));
   QCOMPARE(lines[0], heading);
+  QCOMPARE(lines[1 + int(kResultBoxCount)], QString());
+  QCOMPARE(lines[2 + int(kResultBoxCount)].simplified(), QStringLiteral("Elements %1").arg(elements));
   qsizetype point = -1;
   for (std::size_t i = 0; i < kDimensions.size(); ++i) {
     const QString& line = lines[qsizetype(i) + 1];
@@ -103,6 +108,33 @@ inline void CheckPlan144(const QString& path, const QString& pageSize, Unit chos
     }
   }
   QVERIFY(pdf.words.contains(QStringLiteral("center")));  // the reminder
+}
+
+// Every word of a PDF's one page inside the plan's 15 mm margins: nothing
+// runs off the paper or onto a second page.
+inline void CheckPlanFits(const QString& path) {
+  constexpr double kMargin = 15 / 25.4 * 72 - 0.5;  // points, less a rounding allowance
+  const QString boxes =
+      RunTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")});
+  const QRegularExpression number(QStringLiteral("(\\w+)=\"([0-9.]+)\""));
+  const QRegularExpressionMatch page =
+      QRegularExpression(QStringLiteral("<page width=\"([0-9.]+)\" height=\"([0-9.]+)\"")).match(boxes);
+  QVERIFY2(page.hasMatch(), qPrintable(boxes));
+  const QRectF inside(kMargin, kMargin, page.captured(1).toDouble() - 2 * kMargin,
+                      page.captured(2).toDouble() - 2 * kMargin);
+  int words = 0;
+  for (const QString& line : boxes.split(QLatin1Char('\n'))) {
+    if (!line.contains(QLatin1String("<word "))) continue;
+    ++words;
+    QMap<QString, double> at;
+    for (auto it = number.globalMatch(line); it.hasNext();) {
+      const QRegularExpressionMatch m = it.next();
+      at[m.captured(1)] = m.captured(2).toDouble();
+    }
+    QVERIFY2(inside.contains(QRectF(QPointF(at["xMin"], at["yMin"]), QPointF(at["xMax"], at["yMax"]))),
+             qPrintable(line));
+  }
+  QVERIFY(words > 0);
 }
 
 }  // namespace quill::test

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPrinter>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -19,7 +20,9 @@
 #include "gui_support.h"
 #include "results_check.h"
 #include "ui/common/picturebox.h"
+#include "ui/main/elementcount.h"
 #include "ui/main/form1.h"
+#include "ui/main/plan.h"
 #include "ui/main/results_menu.h"
 
 using namespace quill;
@@ -140,19 +143,53 @@ class TestResultsMenu : public QObject {
     QCOMPARE(Design().FrequencyMHz, 0.0f);  // worked out aside, not on the record
   }
 
-  // Ctrl+S asks for a file and writes the plan there.
+  // Ctrl+S asks for the number of elements, then for a file, and writes the
+  // plan there; the count becomes the session's, and the copy follows it.
   void savePlan() {
     calculate(test::k144, form->Command4);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("saved"));  // the dialog adds ".pdf"
-    QTimer::singleShot(0, this, [path] {
-      auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-      QVERIFY(dialog);
-      dialog->selectFile(path);
-      static_cast<QDialog*>(dialog)->accept();  // QFileDialog hides it
+    QTimer::singleShot(0, this, [this, path] {
+      auto* count = QApplication::activeModalWidget()->findChild<QSpinBox*>();
+      QVERIFY(count);
+      QCOMPARE(count->value(), ui::SessionElements());
+      count->setValue(5);
+      QTimer::singleShot(0, this, [path] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        dialog->selectFile(path);
+        static_cast<QDialog*>(dialog)->accept();  // QFileDialog hides it
+      });
+      QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return);
     });
     QTest::keyClick(form, Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(ui::SessionElements(), 5);
     test::CheckPlan144(path + QStringLiteral(".pdf"), QStringLiteral("A4"), Unit::Centimetres);
+    const test::PdfFacts pdf = test::ReadPdf(path + QStringLiteral(".pdf"));
+    QVERIFY(pdf.words.contains(QStringLiteral("D3")));
+    // The date as ISO 8601, whatever the locale would write.
+    QVERIFY(pdf.words.contains(QDate::currentDate().toString(Qt::ISODate)));
+    form->resultsMenu()->copyResults();
+    test::CheckResultsText(clipboard(), QStringLiteral("Quillbeam for 144 MHz, in centimetres"),
+                           test::k144Centimetres, QLatin1Char('.'), 5);
+    ui::SetSessionElements(3);
+  }
+
+  // Ten elements still fit on a Letter page as a printer has it.
+  void printTenElements() {
+    calculate(test::k144, form->Command1);
+    ui::SetSessionElements(10);
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath(QStringLiteral("printed.pdf")));
+    printer.setPageSize(QPageSize(QPageSize::Letter));
+    printer.setPageMargins(ui::PlanMargins(), QPageLayout::Millimeter);
+    const bool printed = form->resultsMenu()->print(printer);
+    ui::SetSessionElements(3);
+    QVERIFY(printed);
+    test::CheckPlanFits(printer.outputFileName());
+    QCOMPARE(test::ReadPdf(printer.outputFileName()).pages, 1);
   }
 };
 

@@ -14,8 +14,10 @@ namespace {
 
 constexpr double kMarginMillimetres = 15;
 
-std::optional<RunTimeError> calculate(float frequencyMHz, Unit unit, const std::string& separator,
-                                      std::array<QString, kResultBoxCount>& texts) {
+std::optional<RunTimeError> calculate(float frequencyMHz, Unit unit, int elements,
+                                      const std::string& separator,
+                                      std::array<QString, kResultBoxCount>& texts, BoxValues& values,
+                                      Assembly& assembly) {
   DesignValues scratch;
   const Calculation calculation = CalculateFrequency(scratch, frequencyMHz, unit);
   if (calculation.error) return calculation.error;
@@ -23,22 +25,29 @@ std::optional<RunTimeError> calculate(float frequencyMHz, Unit unit, const std::
     texts[static_cast<std::size_t>(write.box)] =
         QString::fromStdString(FormatDimension(write.value, separator));
   }
+  values = ValuesOf(calculation);
+  assembly = Assemble(values, elements);
   return std::nullopt;
 }
 
 }  // namespace
 
-std::optional<RunTimeError> MakePlan(float frequencyMHz, Unit unit, const QLocale& locale, Plan& out) {
+std::optional<RunTimeError> MakePlan(float frequencyMHz, Unit unit, int elements, const QLocale& locale,
+                                     Plan& out) {
   const std::string separator = locale.decimalPoint().toStdString();
-  if (auto error = calculate(frequencyMHz, Unit::Inches, separator, out.inches)) return error;
-  if (auto error = calculate(frequencyMHz, Unit::Centimetres, separator, out.centimetres)) return error;
+  if (auto error = calculate(frequencyMHz, Unit::Inches, elements, separator, out.inches, out.inchValues,
+                             out.inchAssembly))
+    return error;
+  if (auto error = calculate(frequencyMHz, Unit::Centimetres, elements, separator, out.centimetres,
+                             out.centimetreValues, out.centimetreAssembly))
+    return error;
   out.unit = unit;
   out.decimalSeparator = locale.decimalPoint();
   out.frequency = QString::fromStdString(FormatDimension(frequencyMHz, separator));
-  out.title = QStringLiteral("Quillbeam for %1 MHz").arg(out.frequency);
+  out.title = QStringLiteral("Quillbeam for %1 MHz, %2 elements").arg(out.frequency).arg(out.elements());
   out.byline = QStringLiteral("%1 %2, %3")
                    .arg(QCoreApplication::applicationName(), QCoreApplication::applicationVersion(),
-                        locale.toString(QDate::currentDate(), QLocale::LongFormat));
+                        QDate::currentDate().toString(Qt::ISODate));
   return std::nullopt;
 }
 

@@ -1,13 +1,16 @@
 #pragma once
 
 // The plan: one page to take to the workshop, with the drawing, the fourteen
-// values at their boxes' places and a cut list in inches and centimetres.
-// Painted as vectors and text on any paged device: a printer, or a PDF.
+// values at their boxes' places, a cut list with the pieces to cut and the
+// boom's marks for the chosen number of elements, every value in inches and
+// centimetres with the tape measure's readings beside it. Painted as vectors
+// and text on any paged device: a printer, or a PDF.
 
 #include <QString>
 #include <array>
 #include <optional>
 
+#include "calc/build.h"
 #include "calc/design.h"
 
 class QLocale;
@@ -18,24 +21,35 @@ class QPagedPaintDevice;
 namespace quill::ui {
 
 struct Plan {
-  QString title;   // "Quillbeam for 146 MHz"
-  QString byline;  // the program, its version and the date
+  QString title;   // "Quillbeam for 146 MHz, 5 elements"
+  QString byline;  // the program, its version and the date (ISO 8601)
   QString frequency;
   QString decimalSeparator;  // the locale's, in every number
   Unit unit = Unit::Inches;  // the user's: on the drawing, first in the cut list
   // Each dimension as a box would show it, indexed by ResultBox.
   std::array<QString, kResultBoxCount> inches, centimetres;
+  // The stored values behind them, for the tape readings.
+  BoxValues inchValues{}, centimetreValues{};
+  // The antenna of the chosen number of elements, in each unit.
+  Assembly inchAssembly, centimetreAssembly;
 
   const std::array<QString, kResultBoxCount>& in(Unit which) const {
     return which == Unit::Inches ? inches : centimetres;
   }
+  const BoxValues& values(Unit which) const { return which == Unit::Inches ? inchValues : centimetreValues; }
+  const Assembly& assembly(Unit which) const {
+    return which == Unit::Inches ? inchAssembly : centimetreAssembly;
+  }
+  int elements() const { return inchAssembly.elements; }
 };
 
-// Works out the plan for `frequencyMHz` in both units, each on a scratch
-// record (the application's record of the last calculation is left alone),
-// with `locale`'s decimal separator and date. Fails with the run-time error
-// of either unit.
-std::optional<RunTimeError> MakePlan(float frequencyMHz, Unit unit, const QLocale& locale, Plan& out);
+// Works out the plan for `frequencyMHz` and `elements` in both units, each
+// on a scratch record (the application's record of the last calculation is
+// left alone), with `locale`'s decimal separator. The date is written as
+// ISO 8601 whatever the locale, since the headings are English. Fails with
+// the run-time error of either unit.
+std::optional<RunTimeError> MakePlan(float frequencyMHz, Unit unit, int elements, const QLocale& locale,
+                                     Plan& out);
 
 // Room left around the plan, in millimetres: most printers cannot print
 // closer to the edge anyway.

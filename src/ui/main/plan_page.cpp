@@ -1,63 +1,49 @@
-// Painting the plan. The page is laid out in points on an area of fixed
-// size, then scaled to whatever paper the device has: A4, Letter or a
-// printer's own. Everything is drawn as vectors and text, so the page stays
-// sharp at any zoom and its numbers can be searched and copied.
+// Painting the plan: its title and the drawing; the tables are in
+// plan_tables.cpp. Everything is drawn as vectors and text, so the page
+// stays sharp at any zoom and its numbers can be searched and copied.
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include "calc/results.h"
 #include "ui/common/forms.h"
-#include "ui/main/dimension_names.h"
 #include "ui/main/form1_design.h"
 #include "ui/main/plan.h"
+#include "ui/main/plan_paint.h"
 
 namespace quill::ui {
 namespace {
 
-// The area the page is laid out on, in points. A4 and Letter both hold it
-// within their 15 mm margins at about its own size.
-constexpr double kAreaWidth = 510;
-constexpr double kAreaHeight = 720;
-constexpr double kPointsPerInch = 72;
+using plan::Frame;
+using plan::kAreaWidth;
+using plan::kHairline;
 
 // Title block.
-constexpr double kTitleSize = 18;
-constexpr double kTitleHeight = 26;
-constexpr double kBylineSize = 9;
-constexpr double kBylineHeight = 14;
+constexpr double kTitleSize = 16;
+constexpr double kTitleHeight = 22;
+constexpr double kBylineSize = 8.5;
+constexpr double kBylineHeight = 12;
 
-// The drawing: the window's picture at full width, so that its pixels
-// (655 x 424) become points at this ratio.
-constexpr double kDrawingTop = 48;
+// The drawing: the window's picture (655 x 424 pixels) scaled so that the
+// tables for ten elements fit under it, centred across the page. Its frame
+// stands clear of it by a padding, since the window puts boxes right at the
+// picture's edge (the reflector's leg length sits at its left border).
+constexpr double kFrameTop = 40;
+constexpr double kFramePadding = 5;
+constexpr double kDrawingWidth = 440;
 constexpr double kDrawingPixels = 655;
-constexpr double kPointsPerPixel = kAreaWidth / kDrawingPixels;
+constexpr double kPointsPerPixel = kDrawingWidth / kDrawingPixels;
 constexpr double kPointsPerTwip = kPointsPerPixel / kTwipsPerPixel;
+constexpr double kDrawingLeft = (kAreaWidth - kDrawingWidth) / 2;
+constexpr double kDrawingTop = kFrameTop + kFramePadding;
+// Between the frame and the tables.
+constexpr double kTablesGap = 10;
 // The window's 8.25 pt type is 11 pixels high; on the page it scales with
 // the drawing, so the values keep their boxes' proportions.
 constexpr double kBoxTextSize = 11 * kPointsPerPixel;
 constexpr double kBoxPadding = 1.5;             // between a box's edge and its text
 constexpr QRgb kValueColour = qRgb(176, 0, 0);  // the boxes' red, dark enough for a grey printout
 constexpr QRgb kBoxBorderColour = qRgb(128, 128, 128);
-constexpr double kHairline = 0.5;
-
-// The cut list.
-constexpr double kTableTop = 412;
-constexpr double kHeadingSize = 12;
-constexpr double kHeadingHeight = 20;
-constexpr double kRowHeight = 15.5;
-constexpr double kTableTextSize = 10;
-constexpr double kNameLeft = 4;
-constexpr double kFirstColumn = 290;  // left edge of the first unit's column
-constexpr double kColumnWidth = 110;
-// Decimal points line up this far into a unit's column, so that digits of
-// the same place stand above each other.
-constexpr double kDecimalOffset = 50;
-constexpr double kHeaderShift = 4;
-constexpr QRgb kStripeColour = qRgb(236, 236, 236);
-// The spacings follow the ten element lengths, under a rule of their own.
-constexpr std::size_t kElementRows = 10;
-
-constexpr double kReminderSize = 10;
 
 // Caption boxes of the window that name a value in the right-hand column;
 // without them those values would be anonymous on paper.
@@ -66,33 +52,6 @@ constexpr const char* kCaptionNames[] = {"Text13", "Text15", "Text16", "Text18",
 // the frequency and the unit of the values on the drawing.
 constexpr const char* kFrequencyBox = "Text2";
 constexpr const char* kFrequencyCaption = "Text3";
-
-// Points on the laid-out area to the device's units: scaled to fit the
-// paintable area and centred across it.
-class Frame {
- public:
-  Frame(const QPagedPaintDevice& device, const QRectF& paintable) {
-    const double devicePerPoint = device.logicalDpiX() / kPointsPerInch;
-    scale_ = std::min(paintable.width() / kAreaWidth, paintable.height() / kAreaHeight);
-    left_ = (paintable.width() - kAreaWidth * scale_) / 2;
-    // A point size is in the device's points already; only the fit scales it.
-    fontScale_ = scale_ / devicePerPoint;
-  }
-  double length(double points) const { return points * scale_; }
-  QPointF point(double x, double y) const { return {left_ + length(x), length(y)}; }
-  QRectF rect(double x, double y, double width, double height) const {
-    return {point(x, y), QSizeF(length(width), length(height))};
-  }
-  QFont font(double points, bool bold = false) const {
-    QFont font = designFont(kSansFace, points * fontScale_, bold);
-    font.setHintingPreference(QFont::PreferNoHinting);  // laid out for paper, not pixels
-    return font;
-  }
-  QPen pen(QRgb colour, double points) const { return QPen(QColor(colour), length(points)); }
-
- private:
-  double scale_ = 1, left_ = 0, fontScale_ = 1;
-};
 
 const form1::Row* designRow(const char* name) {
   for (const form1::Row& row : form1::controls()) {
@@ -103,7 +62,7 @@ const form1::Row* designRow(const char* name) {
 
 // A control's place on the drawing, in points of the laid-out area.
 QRectF onDrawing(const ControlDesign& design) {
-  return {design.left * kPointsPerTwip, kDrawingTop + design.top * kPointsPerTwip,
+  return {kDrawingLeft + design.left * kPointsPerTwip, kDrawingTop + design.top * kPointsPerTwip,
           design.width * kPointsPerTwip, design.height * kPointsPerTwip};
 }
 
@@ -148,20 +107,22 @@ void drawCaption(QPainter& painter, const Frame& frame, const ControlDesign& des
 }
 
 // The window's drawing with its leader lines, the fourteen values on their
-// dimension lines and the captions of the right-hand column.
-void drawDrawing(QPainter& painter, const Frame& frame, const Plan& plan) {
+// dimension lines and the captions of the right-hand column, in a frame.
+// Returns where the frame ends (points).
+double drawDrawing(QPainter& painter, const Frame& frame, const Plan& plan) {
   QSvgRenderer renderer(QStringLiteral(":/ui/main/antenna.svg"));
   const QSizeF pixels = renderer.defaultSize();
-  const QRectF drawing =
-      frame.rect(0, kDrawingTop, pixels.width() * kPointsPerPixel, pixels.height() * kPointsPerPixel);
-  renderer.render(&painter, drawing);
+  const double height = pixels.height() * kPointsPerPixel;
+  renderer.render(&painter, frame.rect(kDrawingLeft, kDrawingTop, pixels.width() * kPointsPerPixel, height));
   painter.setPen(frame.pen(qRgb(0, 0, 0), kHairline));
   painter.setBrush(Qt::NoBrush);
-  painter.drawRect(drawing);
-  for (const form1::LineDesign& line : form1::kLines) {
-    painter.drawLine(frame.point(line.x1 * kPointsPerTwip, kDrawingTop + line.y1 * kPointsPerTwip),
-                     frame.point(line.x2 * kPointsPerTwip, kDrawingTop + line.y2 * kPointsPerTwip));
-  }
+  painter.drawRect(frame.rect(kDrawingLeft - kFramePadding, kFrameTop, kDrawingWidth + 2 * kFramePadding,
+                              height + 2 * kFramePadding));
+  const auto at = [&frame](int x, int y) {
+    return frame.point(kDrawingLeft + x * kPointsPerTwip, kDrawingTop + y * kPointsPerTwip);
+  };
+  for (const form1::LineDesign& line : form1::kLines)
+    painter.drawLine(at(line.x1, line.y1), at(line.x2, line.y2));
   for (const form1::Row& row : form1::controls()) {
     if (row.shows) drawValueBox(painter, frame, row.design, plan.in(plan.unit)[std::size_t(*row.shows)]);
   }
@@ -180,71 +141,7 @@ void drawDrawing(QPainter& painter, const Frame& frame, const Plan& plan) {
         painter, frame, row->design,
         QStringLiteral("VALUES IN\n%1").arg(QString::fromLatin1(UnitWord(plan.unit).data()).toUpper()));
   }
-}
-
-// `text` with its decimal separator at `x` (points): the digits before it
-// end there, the rest starts there.
-void drawDecimalAligned(QPainter& painter, const Frame& frame, double x, double top, const QString& text,
-                        const QString& separator) {
-  qsizetype split = text.indexOf(separator);
-  if (split < 0) split = text.indexOf(QLatin1Char('E'));
-  if (split < 0) split = text.size();
-  const QRectF row = frame.rect(0, top, kAreaWidth, kRowHeight);
-  const QRectF before(row.left(), row.top(), frame.point(x, 0).x() - row.left(), row.height());
-  const QRectF after(before.right(), row.top(), row.right() - before.right(), row.height());
-  painter.drawText(before, Qt::AlignRight | Qt::AlignVCenter, text.left(split));
-  painter.drawText(after, Qt::AlignLeft | Qt::AlignVCenter, text.mid(split));
-}
-
-// Every dimension by name, in the user's unit and then in the other, both
-// for the same frequency: one sheet serves either tape measure.
-void drawCutTable(QPainter& painter, const Frame& frame, const Plan& plan) {
-  const Unit units[] = {plan.unit, plan.unit == Unit::Inches ? Unit::Centimetres : Unit::Inches};
-  painter.setPen(Qt::black);
-  painter.setFont(frame.font(kHeadingSize, true));
-  painter.drawText(frame.rect(0, kTableTop, kAreaWidth, kHeadingHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                   QStringLiteral("Cut list for %1 MHz").arg(plan.frequency));
-
-  double top = kTableTop + kHeadingHeight;
-  painter.setFont(frame.font(kTableTextSize, true));
-  painter.drawText(frame.rect(kNameLeft, top, kFirstColumn, kRowHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                   QStringLiteral("Dimension"));
-  for (int i = 0; i < 2; ++i) {
-    QString word = QString::fromLatin1(UnitWord(units[i]).data());
-    word[0] = word[0].toUpper();
-    // Centred a little right of the decimal points, over the digits.
-    const double centre = kFirstColumn + i * kColumnWidth + kDecimalOffset + kHeaderShift;
-    painter.drawText(frame.rect(centre - kColumnWidth / 2, top, kColumnWidth, kRowHeight),
-                     Qt::AlignHCenter | Qt::AlignVCenter, word);
-  }
-  top += kRowHeight;
-  painter.setPen(frame.pen(qRgb(0, 0, 0), kHairline));
-  painter.drawLine(frame.point(0, top), frame.point(kAreaWidth, top));
-
-  painter.setFont(frame.font(kTableTextSize));
-  const DimensionNames& names = form1::dimensionNames();
-  for (std::size_t i = 0; i < kDimensions.size(); ++i, top += kRowHeight) {
-    const auto box = static_cast<std::size_t>(kDimensions[i].box);
-    if (i % 2) painter.fillRect(frame.rect(0, top, kAreaWidth, kRowHeight), QColor(kStripeColour));
-    if (i == kElementRows) painter.drawLine(frame.point(0, top), frame.point(kAreaWidth, top));
-    painter.drawText(frame.rect(kNameLeft, top, kFirstColumn, kRowHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                     QString::fromStdString(names[box]));
-    for (int u = 0; u < 2; ++u) {
-      drawDecimalAligned(painter, frame, kFirstColumn + u * kColumnWidth + kDecimalOffset, top,
-                         plan.in(units[u])[box], plan.decimalSeparator);
-    }
-  }
-  painter.drawLine(frame.point(0, top), frame.point(kAreaWidth, top));
-}
-
-// The builder's notes say it once; the plan repeats it where it is needed.
-void drawReminder(QPainter& painter, const Frame& frame, double top) {
-  painter.setPen(Qt::black);
-  painter.setFont(frame.font(kReminderSize));
-  painter.drawText(frame.rect(0, top, kAreaWidth, kAreaHeight - top),
-                   Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-                   QStringLiteral("All lengths and spacings are measured to the center of the bolt. "
-                                  "Small overhangs are allowed."));
+  return kFrameTop + height + 2 * kFramePadding;
 }
 
 }  // namespace
@@ -255,9 +152,8 @@ void PaintPlan(QPagedPaintDevice& device, const Plan& plan) {
   QPainter painter(&device);
   painter.setRenderHint(QPainter::Antialiasing);
   drawTitle(painter, frame, plan);
-  drawDrawing(painter, frame, plan);
-  drawCutTable(painter, frame, plan);
-  drawReminder(painter, frame, kTableTop + kHeadingHeight + (kDimensions.size() + 1) * kRowHeight + 14);
+  const double drawingEnd = drawDrawing(painter, frame, plan);
+  plan::drawTables(painter, frame, plan, drawingEnd + kTablesGap);
 }
 
 }  // namespace quill::ui

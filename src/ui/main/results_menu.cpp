@@ -15,9 +15,11 @@
 #include "ui/common/controls.h"
 #include "ui/common/picturebox.h"
 #include "ui/main/dimension_names.h"
+#include "ui/main/elementcount.h"
 #include "ui/main/form1.h"
 #include "ui/main/necexport.h"
 #include "ui/main/plan.h"
+#include "ui/main/plan_elements.h"
 
 namespace quill::ui {
 
@@ -62,12 +64,19 @@ ResultList ResultsMenu::shownResults() const {
   ResultList list{FormatDimension(form_->shown()->frequencyMHz, separator),
                   form_->shown()->frequencyMHz,
                   form_->shown()->unit,
+                  {},
                   {}};
   const DimensionNames& names = form1::dimensionNames();
   for (const Dimension& dimension : kDimensions) {
     list.lines.push_back({dimension.key, names[static_cast<std::size_t>(dimension.box)],
                           form_->resultBox(dimension.box)->text().toStdString()});
   }
+  // The antenna from the values behind the boxes: the shown frequency worked
+  // out again aside gives exactly those.
+  DesignValues scratch;
+  const Calculation calculation =
+      CalculateFrequency(scratch, form_->shown()->frequencyMHz, form_->shown()->unit);
+  if (calculation.ok()) list.assembly = Assemble(ValuesOf(calculation), SessionElements());
   return list;
 }
 
@@ -79,6 +88,7 @@ void ResultsMenu::copyResults() {
 
 void ResultsMenu::printPlan() {
   if (!form_->shown()) return;
+  if (!ChoosePlanElements(form_, tr("Print plan"))) return;
   QPrinter printer(QPrinter::HighResolution);
   // Without a printer of the system's, the dialog offers a file: give it the
   // locale's paper. A printer brings its own.
@@ -95,7 +105,8 @@ void ResultsMenu::printPlan() {
 bool ResultsMenu::print(QPrinter& printer) {
   if (!form_->shown()) return false;
   Plan plan;
-  if (const auto error = MakePlan(form_->shown()->frequencyMHz, form_->shown()->unit, QLocale(), plan)) {
+  if (const auto error =
+          MakePlan(form_->shown()->frequencyMHz, form_->shown()->unit, SessionElements(), QLocale(), plan)) {
     emit form_->runTimeError(*error);
     return false;
   }
@@ -110,6 +121,7 @@ bool ResultsMenu::print(QPrinter& printer) {
 
 void ResultsMenu::savePlan() {
   if (!form_->shown()) return;
+  if (!ChoosePlanElements(form_, tr("Save plan as PDF"))) return;
   QFileDialog dialog(form_, tr("Save plan as PDF"));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setNameFilter(tr("PDF files (*.pdf)"));
@@ -125,7 +137,8 @@ void ResultsMenu::savePlan() {
 bool ResultsMenu::savePdf(const QString& path) {
   if (!form_->shown()) return false;
   Plan plan;
-  if (const auto error = MakePlan(form_->shown()->frequencyMHz, form_->shown()->unit, QLocale(), plan)) {
+  if (const auto error =
+          MakePlan(form_->shown()->frequencyMHz, form_->shown()->unit, SessionElements(), QLocale(), plan)) {
     emit form_->runTimeError(*error);
     return false;
   }

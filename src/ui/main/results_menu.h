@@ -30,19 +30,21 @@ class ResultsMenu : public QObject {
   // The entries, in menu order.
   const QList<QAction*>& entries() const { return entries_; }
 
-  // What the boxes show as a list of the fourteen dimensions, or an empty
-  // list before the first calculation.
+  // What the boxes show as a list of the fourteen dimensions, with the
+  // antenna of the session's number of elements, or an empty list before
+  // the first calculation.
   ResultList shownResults() const;
 
   // "Copy results": the text block on the clipboard.
   void copyResults();
-  // "Print plan...": the print dialog, then print(); "Save plan as PDF...":
-  // a file dialog, then savePdf(). Errors show in a message box.
+  // "Print plan...": the number of elements, the print dialog, then print();
+  // "Save plan as PDF...": the number of elements, a file dialog, then
+  // savePdf(). Errors show in a message box.
   void printPlan();
   void savePlan();
-  // The plan of what the boxes show on `printer` as it is set up, or in a
-  // PDF file. False, with the reason in a message box, if it could not be
-  // made.
+  // The plan of what the boxes show, for the session's number of elements,
+  // on `printer` as it is set up, or in a PDF file. False, with the reason in a message box, if it could not
+  // be made.
   bool print(QPrinter& printer);
   bool savePdf(const QString& path);
   // "Export NEC model…": the model of the last calculation's frequency,

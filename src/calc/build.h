@@ -1,0 +1,66 @@
+#pragma once
+
+// From the fourteen values to the antenna a builder makes: where each element
+// goes on the boom, which pieces to cut and how much stock that takes, and
+// what a tape measure reads for a length.
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "calc/design.h"
+
+namespace quill {
+
+// The stored values of one calculation, indexed by ResultBox.
+using BoxValues = std::array<float, kResultBoxCount>;
+BoxValues ValuesOf(const Calculation& calculation);
+
+// One element's mark on the boom, measured from the reflector.
+struct BoomMark {
+  std::string key;   // "reflector", "driven", "d1" ... "d8"
+  std::string name;  // "Reflector", "Driven element", "D1" ...
+  double position = 0;
+};
+
+// Pieces of one size: a tube, or the legs of one or more elements.
+struct Piece {
+  std::string key;   // "reflector_tube", "reflector_leg", ... "d3_dn_leg"
+  std::string name;  // "Reflector tube", ... "D3 to Dn leg"
+  int count = 0;
+  float length = 0;  // the stored value, as its box shows it
+  ResultBox box{};   // the box that shows it
+};
+
+// The antenna with `elements` elements: the reflector, the driven element,
+// D1, then D2, then every further director a D3-to-Dn one at the "all
+// additional" spacing.
+struct Assembly {
+  int elements = 0;
+  // In boom order. The positions are running sums of the stored spacings,
+  // added in double precision so that no rounding builds up along the boom.
+  std::vector<BoomMark> boom;
+  // From the reflector to the last director; the overhang for mounting at
+  // each end comes on top.
+  double boomLength = 0;
+  // Each element is one tube and two legs; only sizes that are used.
+  std::vector<Piece> pieces;
+  // Everything to cut, end to end, without saw cuts or waste.
+  double tubeTotal = 0;
+  double legTotal = 0;
+};
+
+// `elements` outside nec::kFewestElements to nec::kMostElements is brought
+// into that range: callers refuse such counts before they get here.
+Assembly Assemble(const BoxValues& values, int elements);
+
+// A tape measure's reading of `inches`: the nearest sixteenth, as a reduced
+// mixed fraction ("42 9/16", "20 1/4", "18"); an exact thirty-second goes
+// away from zero. Lengths that no tape reaches (beyond a million inches, or
+// not finite) read "—".
+std::string TapeInches(double inches);
+// Of `centimetres`, to the nearest millimetre ("1081"); as TapeInches beyond
+// that.
+std::string TapeMillimetres(double centimetres);
+
+}  // namespace quill
