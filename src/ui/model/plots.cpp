@@ -17,8 +17,8 @@ using namespace plots;
 // labels, and never so small that the labels crowd the curve out.
 constexpr double kHintWidthLines = 28;
 constexpr double kHintHeightLines = 14;
-constexpr double kLeastWidthLines = 16;
-constexpr double kLeastHeightLines = 9;
+constexpr double kLeastWidthLines = 22;
+constexpr double kLeastHeightLines = 11;
 // The marked point's size, in lines.
 constexpr double kMarkLines = 0.6;
 // The legend's line samples, in digits.
@@ -58,7 +58,7 @@ QRectF rightOfDesign(const QRectF& area, const QFontMetricsF& metrics, const nec
 // The sweep point with the lowest SWR, the same one the summary names,
 // marked on the curve. Its numbers stand in the row above the plot beside a
 // sample of the mark, where the curve cannot run through them; in a narrow
-// plot without the word, then without the frequency.
+// plot without the word, then without the unit, then the SWR alone.
 void drawLowest(QPainter& painter, const FrequencyFrame& frame, const nec::Results& results, const Inks& inks,
                 const QLocale& locale) {
   const nec::SweepPoint& lowest = results.lowestSwr();
@@ -70,8 +70,8 @@ void drawLowest(QPainter& painter, const FrequencyFrame& frame, const nec::Resul
   const QRectF room = rightOfDesign(frame.area, metrics, results, locale).adjusted(mark + digit, 0, 0, 0);
   QString text;
   for (const QString& candidate :
-       {QObject::tr("Lowest %1 at %2 MHz").arg(swr, mhz), QObject::tr("Lowest %1 at %2").arg(swr, mhz),
-        QObject::tr("%1 at %2 MHz").arg(swr, mhz), QObject::tr("%1 at %2").arg(swr, mhz), swr}) {
+       {QObject::tr("Lowest %1 at %2 MHz").arg(swr, mhz), QObject::tr("%1 at %2 MHz").arg(swr, mhz),
+        QObject::tr("%1 at %2").arg(swr, mhz), swr}) {
     text = candidate;
     if (metrics.horizontalAdvance(text) <= room.width()) break;
   }
@@ -126,8 +126,8 @@ void drawImpedanceCurves(QPainter& painter, const ImpedanceFrame& frame, const n
   QPolygonF r, x;
   for (const nec::SweepPoint& point : results.sweep) {
     const double across = frame.frequency.x(point.frequencyMHz);
-    r << QPointF(across, std::isnan(point.r) ? NAN : y(point.r));
-    x << QPointF(across, std::isnan(point.x) ? NAN : y(point.x));
+    r << QPointF(across, y(point.r));  // NaN stays NaN, and breaks the line
+    x << QPointF(across, y(point.x));
   }
   DrawCurve(painter, area, r, kCurveColour);
   DrawCurve(painter, area, x, kMarkColour);

@@ -128,7 +128,7 @@ std::vector<double> Ticks(double low, double high, double step) {
   std::vector<double> ticks;
   if (!finite(low) || !finite(high) || !finite(step) || step <= 0) return ticks;
   // Counted in whole steps, so that no rounding creeps along the axis and
-  // the tick at zero is zero, not -0 or 1e-15.
+  // the tick at zero is zero, not 1e-15.
   const double first = std::ceil(low / step - 1e-9), last = std::floor(high / step + 1e-9);
   for (double k = first; k <= last && ticks.size() < 100; ++k) ticks.push_back(k * step);
   return ticks;
@@ -270,9 +270,16 @@ void DrawValueGrid(QPainter& painter, const QRectF& area,
                    const std::vector<std::pair<double, QString>>& ticks, const Inks& inks) {
   const QFontMetricsF metrics(painter.font());
   const double line = metrics.height(), digit = metrics.horizontalAdvance(QLatin1Char('0'));
+  // Every tick has its grid line; in a low plot a label that would touch
+  // one already drawn is left out, so the ticks come most important first.
+  std::vector<double> labelled;
   for (const auto& [y, text] : ticks) {
     painter.setPen(QPen(inks.grid, kGridWidth));
     painter.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
+    const bool crowded = std::any_of(labelled.begin(), labelled.end(),
+                                     [&](double other) { return std::abs(other - y) < line; });
+    if (crowded) continue;
+    labelled.push_back(y);
     painter.setPen(inks.text);
     const QRectF label(0, y - line / 2, area.left() - kLeftPadDigits * digit / 2, line);
     painter.drawText(label, Qt::AlignRight | Qt::AlignVCenter, text);

@@ -31,7 +31,8 @@ constexpr QRgb kMarkColour = qRgb(0xe6, 0x61, 0x00);   // the second curve (X) a
 // an SWR chart. A wild value at the sweep's ends would flatten a scale that
 // grew to hold it, so values above the top run off the plot instead.
 constexpr double kSwrTop = 10;
-constexpr double kSwrTicks[] = {1, 1.5, 2, 3, 5, 10};
+// Most important first: a low plot labels the first that fit.
+constexpr double kSwrTicks[] = {1, 10, 2, 5, 3, 1.5};
 // How far past the top a value is drawn before the plot's edge cuts it:
 // enough for the line to leave at the right slope, and never a huge
 // coordinate from an infinite SWR.
@@ -116,7 +117,7 @@ FrequencyFrame SwrLayout(const QWidget& plot, const nec::Results& results);
 ImpedanceFrame ImpedanceLayout(const QWidget& plot, const nec::Results& results);
 PolarFrame PatternLayout(const QWidget& plot, const nec::Results& results);
 
-// Shared drawing.
+// Shared drawing. The value grid's ticks are (place, label), most important first.
 void DrawPlaceholder(QPainter& painter, const QRectF& rect, const Inks& inks, const QString& text);
 void DrawFrequencyAxis(QPainter& painter, const FrequencyFrame& frame, const Inks& inks,
                        const QLocale& locale);

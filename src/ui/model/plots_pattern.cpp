@@ -14,12 +14,13 @@ namespace {
 using namespace plots;
 
 constexpr double kHintLines = 22;
-constexpr double kLeastLines = 13;
+constexpr double kLeastLines = 16;
 constexpr double kSpokeStepDeg = 30;
 // The ring labels stand along this direction (lower right), where a beam's
 // pattern has the least to cover: between its back lobe and its side.
 constexpr double kRingLabelDeg = 225;
 constexpr double kMarkLines = 0.6;
+constexpr double kLeastRingGapLines = 1.2;
 constexpr double kCurveWidth = 2;
 // The area inside the pattern, tinted so that its shape reads at a glance.
 constexpr int kFillAlpha = 48;
@@ -46,7 +47,10 @@ void drawRings(QPainter& painter, const PolarFrame& frame, const Inks& inks) {
 void drawRingLabels(QPainter& painter, const PolarFrame& frame, const Inks& inks, const QLocale& locale) {
   if (!std::isfinite(frame.outerDbi)) return;
   const QFontMetricsF metrics(painter.font());
-  for (double down = 0; down < kPatternRange; down += kRingStep) {
+  // In a small plot, labels on neighbouring rings would touch: then every other one.
+  const double gap = frame.radius * kRingStep / kPatternRange;
+  const double step = gap < kLeastRingGapLines * metrics.height() ? 2 * kRingStep : kRingStep;
+  for (double down = 0; down < kPatternRange; down += step) {
     const double gain = frame.outerDbi - down;
     const QString text =
         down == 0 ? QObject::tr("%1 dBi").arg(AxisNumber(locale, gain, 0)) : AxisNumber(locale, gain, 0);
@@ -112,10 +116,10 @@ void drawMaximum(QPainter& painter, const PolarFrame& frame, const nec::Results&
              PolarPoint(frame.centre, frame.radius, best->azimuthDeg,
                         PatternFraction(best->gainDbi, frame.outerDbi)),
              kMarkLines * line, inks);
-    texts = {QObject::tr("Maximum %1 dBi at %2")
-                 .arg(AxisNumber(locale, best->gainDbi, 2), degrees(locale, best->azimuthDeg)),
-             QObject::tr("Centre: %1 dBi or less, or no power")
-                 .arg(AxisNumber(locale, frame.outerDbi - kPatternRange, 0))};
+    texts = {
+        QObject::tr("Maximum %1 dBi at %2")
+            .arg(AxisNumber(locale, best->gainDbi, 2), degrees(locale, best->azimuthDeg)),
+        QObject::tr("Centre: %1 dBi or less").arg(AxisNumber(locale, frame.outerDbi - kPatternRange, 0))};
   }
   painter.setPen(inks.text);
   QRectF box(0, frame.centre.y() + frame.radius + 1.3 * line, painter.device()->width(), line);
