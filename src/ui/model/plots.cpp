@@ -50,7 +50,7 @@ void drawSwrCurve(QPainter& painter, const FrequencyFrame& frame, const nec::Res
 // sweep's centre.
 QRectF rightOfDesign(const QRectF& area, const QFontMetricsF& metrics, const nec::Results& results,
                      const QLocale& locale) {
-  const QString design = DesignText(locale, results.atFrequency().frequencyMHz);
+  const QString design = DesignText(locale, DesignMHz(results));
   const double room = area.width() / 2 - metrics.horizontalAdvance(design) / 2 - metrics.height();
   return {area.right() - room, area.top() - 1.2 * metrics.height(), room, metrics.height()};
 }
@@ -92,7 +92,7 @@ void drawOffScaleNote(QPainter& painter, const FrequencyFrame& frame, const nec:
   if (!off) return;
   const QFontMetricsF metrics(painter.font());
   const double digit = metrics.horizontalAdvance(QLatin1Char('0'));
-  const QString note = QObject::tr("Above %1: off the top").arg(ShortNumber(locale, kSwrTop));
+  const QString note = QObject::tr("SWR above %1: off the top").arg(ShortNumber(locale, kSwrTop));
   QRectF box(0, 0, metrics.horizontalAdvance(note) + digit, metrics.height());
   const bool left = frame.x(off->frequencyMHz) < frame.area.center().x();
   if (left) {
@@ -198,7 +198,7 @@ void SwrPlot::paintEvent(QPaintEvent*) {
   DrawFrequencyAxis(painter, frame, inks, locale());
   DrawAxisTitle(painter, frame.area, tr("SWR (%1 Ω)").arg(ShortNumber(locale(), results_.referenceOhms)),
                 inks);
-  DrawDesignLine(painter, frame, results_.atFrequency().frequencyMHz, inks, locale());
+  DrawDesignLine(painter, frame, DesignMHz(results_), inks, locale());
   drawSwrCurve(painter, frame, results_);
   drawLowest(painter, frame, results_, inks, locale());
   drawOffScaleNote(painter, frame, results_, inks, locale());
@@ -238,7 +238,7 @@ void ImpedancePlot::paintEvent(QPaintEvent*) {
   drawImpedanceGrid(painter, frame, inks, locale());
   DrawFrequencyAxis(painter, frame.frequency, inks, locale());
   DrawAxisTitle(painter, frame.frequency.area, tr("R, X (Ω)"), inks);
-  DrawDesignLine(painter, frame.frequency, results_.atFrequency().frequencyMHz, inks, locale());
+  DrawDesignLine(painter, frame.frequency, DesignMHz(results_), inks, locale());
   drawImpedanceCurves(painter, frame, results_);
   drawLegend(painter, frame.frequency.area, results_, inks, locale());
 }

@@ -178,7 +178,17 @@ double Contrast(QRgb a, QRgb b) {
 }
 
 QString DesignText(const QLocale& locale, double designMHz) {
-  return QObject::tr("%1 MHz").arg(ShortNumber(locale, designMHz));
+  // Six digits, as the user may have typed them (1296.25), where nec2c
+  // prints the sweep's frequencies with five.
+  QLocale plain = locale;
+  plain.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
+  return QObject::tr("%1 MHz").arg(plain.toString(designMHz, 'g', 6));
+}
+
+double DesignMHz(const nec::Results& results) {
+  const double design = results.designFrequencyMHz;
+  if (std::isfinite(design) && design > 0) return design;
+  return results.sweep.empty() ? NAN : results.atFrequency().frequencyMHz;
 }
 
 double SwrY(const QRectF& area, double swr) { return area.bottom() - SwrFraction(swr) * area.height(); }

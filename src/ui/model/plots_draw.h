@@ -74,6 +74,9 @@ QString ShortNumber(const QLocale& locale, double value);
 
 // The design frequency's label, over its line.
 QString DesignText(const QLocale& locale, double designMHz);
+// The design frequency: the one the results are for, or failing that the
+// sweep's centre.
+double DesignMHz(const nec::Results& results);
 
 // The colours of a plot, from its palette: text for ink, base for the
 // ground, mid for the grid where it stands out from the ground.
