@@ -209,6 +209,10 @@ class TestPlots : public QObject {
     nec::Results nothing;
     nothing.sweep = {{NAN, NAN, NAN, NAN, NAN, NAN}};
     QTest::newRow("no number at all") << nothing;
+    nec::Results huge;
+    huge.sweep = {{-1e308, 1e308, -1e308, 1e308, 0, 0}, {0, 0, 0, 1, 0, 0}, {1e308, -1e308, 1e308, 1, 0, 0}};
+    huge.pattern = {{-1e308, 1e308}, {1e308, -1e308}};
+    QTest::newRow("numbers past any scale") << huge;
     QTest::newRow("empty") << nec::Results();
   }
   void wildResultsStayInside() {
