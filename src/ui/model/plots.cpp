@@ -171,6 +171,7 @@ SwrPlot::SwrPlot(QWidget* parent) : QWidget(parent) {
       tr("A plot of the SWR across the sweep, with the design frequency and the lowest SWR marked. "
          "The summary gives the numbers."));
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+  setAttribute(Qt::WA_OpaquePaintEvent);  // the ground is painted whole
 }
 
 void SwrPlot::setResults(const nec::Results& results) {
@@ -210,6 +211,7 @@ ImpedancePlot::ImpedancePlot(QWidget* parent) : QWidget(parent) {
       tr("A plot of the feed impedance's resistance R and reactance X across the sweep, with the design "
          "frequency marked. The summary gives the numbers."));
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+  setAttribute(Qt::WA_OpaquePaintEvent);  // the ground is painted whole
 }
 
 void ImpedancePlot::setResults(const nec::Results& results) {

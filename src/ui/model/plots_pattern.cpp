@@ -138,6 +138,7 @@ PatternPlot::PatternPlot(QWidget* parent) : QWidget(parent) {
       tr("A polar plot of the gain in dBi in each direction of the horizontal plane at the design frequency, "
          "towards the directors at the top. The summary gives the numbers."));
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+  setAttribute(Qt::WA_OpaquePaintEvent);  // the ground is painted whole
 }
 
 void PatternPlot::setResults(const nec::Results& results) {
