@@ -68,10 +68,10 @@ ResultList ListResults(const DesignValues& record, Unit unit, const Calculation&
   ResultList list{FormatDimension(record.FrequencyMHz, decimalSeparator), record.FrequencyMHz, unit, {}};
   std::array<float, kResultBoxCount> values{};
   for (const BoxWrite& write : calculation) values[static_cast<std::size_t>(write.box)] = write.value;
+  const BoxTexts texts = FormatResults(calculation, decimalSeparator);
   for (const Dimension& dimension : kDimensions) {
     const auto box = static_cast<std::size_t>(dimension.box);
-    list.lines.push_back(
-        {dimension.key, names[box], FormatDimension(values[box], decimalSeparator), values[box]});
+    list.lines.push_back({dimension.key, names[box], texts[box], values[box]});
   }
   return list;
 }
