@@ -7,14 +7,13 @@
 namespace quill::app {
 namespace {
 
-// Options that take a value, as "-option value" or "-option=value": those
-// of QGuiApplication, the X11 ones, then QApplication's.
+// Options that take a value, as "-option value": those of QGuiApplication,
+// the X11 ones, then QApplication's.
 constexpr QLatin1StringView kWithValue[] = {
     QLatin1StringView("platform"),
     QLatin1StringView("platformpluginpath"),
     QLatin1StringView("platformtheme"),
     QLatin1StringView("plugin"),
-    QLatin1StringView("qmljsdebugger"),
     QLatin1StringView("qwindowgeometry"),
     QLatin1StringView("qwindowicon"),
     QLatin1StringView("qwindowtitle"),
@@ -38,6 +37,14 @@ constexpr QLatin1StringView kWithValue[] = {
     QLatin1StringView("inputstyle"),
     QLatin1StringView("style"),
     QLatin1StringView("stylesheet"),
+};
+
+// The options Qt also reads as "-option=value"; the others only as two
+// arguments.
+constexpr QLatin1StringView kJoinedValue[] = {
+    QLatin1StringView("style"),
+    QLatin1StringView("stylesheet"),
+    QLatin1StringView("qmljsdebugger"),
 };
 
 // Options that stand alone.
@@ -66,7 +73,7 @@ qsizetype QtOptionLength(const QStringList& arguments, qsizetype index) {
     return 0;
   }
   if (const qsizetype equals = name.indexOf(u'='); equals >= 0)
-    return among(kWithValue, name.left(equals)) ? 1 : 0;
+    return among(kJoinedValue, name.left(equals)) ? 1 : 0;
   if (among(kFlags, name)) return 1;
   if (among(kWithValue, name)) return index + 1 < arguments.size() ? 2 : 1;
   return 0;

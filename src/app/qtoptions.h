@@ -10,7 +10,7 @@ namespace quill::app {
 // "-style=Fusion", "--display :1", ...
 //
 // How many arguments, from arguments[index] on, are one of Qt's options
-// with its value: 1 for a flag or "-option=value", 2 for "-option value", 0
+// with its value: 1 for a flag or "-style=value", 2 for "-option value", 0
 // if arguments[index] is not one of Qt's. A value-taking option as the last
 // argument counts 1: Qt ignores it there.
 qsizetype QtOptionLength(const QStringList& arguments, qsizetype index);

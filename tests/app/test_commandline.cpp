@@ -102,6 +102,7 @@ class TestCommandLine : public QObject {
     row("-platform", {"-platform", "offscreen"}, Action::Windows);
     row("--display", {"--display", ":1", "-name", "beam", "-nograb"}, Action::Windows);
     row("-style taking -v as its value", {"-style", "-v"}, Action::Windows);
+    row("-platform=, which Qt does not read", {"-platform=xcb"}, Action::BadUsage);
     row("-vh", {"-vh"}, Action::BadUsage);
     row("--nec's file named like Qt's option", {"--frequency", "1", "--nec", "-reverse"}, Action::Calculate);
   }
