@@ -38,11 +38,12 @@ struct Options {
                      "and \".\"), optionally followed by MHz."),
       QStringLiteral("TEXT")};
   QCommandLineOption unit{QStringLiteral("unit"),
-                          QStringLiteral("The unit of the results: in (default) or cm."),
+                          QStringLiteral("The unit of the results: in (default) or cm, in any case."),
                           QStringLiteral("in|cm")};
-  QCommandLineOption format{QStringLiteral("format"),
-                            QStringLiteral("How the results are printed: text (default), csv or json."),
-                            QStringLiteral("text|csv|json")};
+  QCommandLineOption format{
+      QStringLiteral("format"),
+      QStringLiteral("How the results are printed: text (default), csv or json, in any case."),
+      QStringLiteral("text|csv|json")};
   QCommandLineOption plan{QStringLiteral("plan"),
                           QStringLiteral("Writes the one-page plan as a PDF file instead of printing the "
                                          "results (add --format to print them too)."),
@@ -135,8 +136,8 @@ QString helpText(QCommandLineParser& parser) {
   return QStringLiteral("Usage: %1 [options]").arg(kProgram) + text.mid(endOfUsage) +
          QStringLiteral(
              "\nFILE may be \"-\" for standard output. A FIFO or a device (/dev/stdout,\n"
-             "/dev/fd/N) is written in place; a symbolic link stays one and its target gets the\n"
-             "file; a regular file is replaced only by a complete one.\n"
+             "/dev/fd/N) is written in place; a symbolic link stays one and its target\n"
+             "gets the file; a regular file is replaced only by a complete one.\n"
              "\nExamples:\n"
              "  quillcalc --frequency 146\n"
              "  quillcalc --frequency 432.1 --unit cm --format json\n"
@@ -267,6 +268,18 @@ QString writePlan(const Request& request, float frequencyMHz, std::optional<RunT
 }
 
 int calculate(const Request& request) {
+  // Both units' values are on the plan: the other one must not fail where
+  // this one passed (an overflow in centimetres only), after the model was
+  // written.
+  if (!request.planFile.isEmpty()) {
+    for (const Unit unit : {Unit::Inches, Unit::Centimetres}) {
+      DesignValues scratch;
+      if (const auto error = Calculate(scratch, request.frequency, unit).error) {
+        SayOnStderr(ErrorLine(*error));
+        return kExitCalculationFailed;
+      }
+    }
+  }
   // The model checks its own options first, then the frequency.
   if (request.nec) {
     if (const int status = RunNecCommand(*request.nec); status != kExitDone) return status;
@@ -278,8 +291,6 @@ int calculate(const Request& request) {
     return kExitCalculationFailed;
   }
   if (!request.planFile.isEmpty()) {
-    // Both units' values are on the plan; the other one must not fail
-    // where this one passed (an overflow in centimetres only).
     std::optional<RunTimeError> error;
     const QString problem = writePlan(request, record.FrequencyMHz, error);
     if (error) {
