@@ -8,7 +8,7 @@
 namespace quill::app {
 
 void SetUpApplication(QApplication& application) {
-  application.setApplicationName(QStringLiteral("quillcalc"));
+  application.setApplicationName(QStringLiteral(QUILLCALC_NAME));
   application.setApplicationVersion(QStringLiteral(QUILLCALC_VERSION));
   QGuiApplication::setDesktopFileName(QStringLiteral(QUILLCALC_APP_ID));  // the menu entry's id
   ui::installFontSubstitutes();

@@ -3,22 +3,25 @@
 #include <QCommandLineParser>
 #include <QGuiApplication>
 #include <QLocale>
-#include <cstdio>
 #include <cstdlib>
 
+#include "app/errors.h"
+#include "app/exitstatus.h"
+#include "app/frequencytext.h"
+#include "app/qtoptions.h"
 #include "app/version.h"
+#include "calc/format.h"
 #include "calc/necmodel.h"
 #include "calc/results.h"
 #include "ui/common/forms.h"
+#include "ui/common/savefile.h"
 #include "ui/main/dimension_names.h"
 #include "ui/main/plan.h"
 
 namespace quill::app {
 namespace {
 
-const QString kProgram = QStringLiteral("quillcalc");
-
-enum Status { kDone = 0, kOutputFailed = 1, kBadUsage = 2, kCalculationFailed = 3 };
+const QString kProgram = QStringLiteral(QUILLCALC_NAME);
 
 // Every option the program knows, in the order --help lists them. A new
 // option is one member here and one entry in all(); if it only makes sense
@@ -30,15 +33,17 @@ struct Options {
                              QStringLiteral("Shows the version and exits.")};
   QCommandLineOption frequency{
       QStringLiteral("frequency"),
-      QStringLiteral("Calculates for TEXT MHz without opening a window; read like the frequency box, "
-                     "with \".\" as the decimal point."),
+      QStringLiteral("Calculates for TEXT MHz without opening a window. TEXT is one number, read as the "
+                     "frequency box reads it in your locale (its digits and decimal separator, or 0-9 "
+                     "and \".\"), optionally followed by MHz."),
       QStringLiteral("TEXT")};
   QCommandLineOption unit{QStringLiteral("unit"),
-                          QStringLiteral("The unit of the results: in (default) or cm."),
+                          QStringLiteral("The unit of the results: in (default) or cm, in any case."),
                           QStringLiteral("in|cm")};
-  QCommandLineOption format{QStringLiteral("format"),
-                            QStringLiteral("How the results are printed: text (default), csv or json."),
-                            QStringLiteral("text|csv|json")};
+  QCommandLineOption format{
+      QStringLiteral("format"),
+      QStringLiteral("How the results are printed: text (default), csv or json, in any case."),
+      QStringLiteral("text|csv|json")};
   QCommandLineOption plan{QStringLiteral("plan"),
                           QStringLiteral("Writes the one-page plan as a PDF file instead of printing the "
                                          "results (add --format to print them too)."),
@@ -49,12 +54,14 @@ struct Options {
                          QStringLiteral("FILE.nec")};
   QCommandLineOption diameter{
       QStringLiteral("diameter"),
-      QStringLiteral("The model's tube diameter in millimetres (default: 6 mm at 146 MHz, scaled with the "
-                     "wavelength)."),
+      QStringLiteral("The model's tube diameter in millimetres, with the locale's decimal separator or "
+                     "\".\" (default: 6 mm at 146 MHz, scaled with the wavelength)."),
       QStringLiteral("MM")};
   QCommandLineOption elements{QStringLiteral("elements"),
                               QStringLiteral("The number of elements of the model, the plan and the "
-                                             "listings, 3 (default) to 10."),
+                                             "listings, %1 (default) to %2.")
+                                  .arg(nec::kFewestElements)
+                                  .arg(nec::kMostElements),
                               QStringLiteral("N")};
 
   QList<QCommandLineOption> all() const {
@@ -64,7 +71,63 @@ struct Options {
     return {&unit, &format, &plan, &nec, &diameter, &elements};
   }
   QList<const QCommandLineOption*> necOnly() const { return {&diameter}; }
+
+  // The option named `name` (without its dashes), or none.
+  const QCommandLineOption* named(QStringView name) const {
+    for (const QCommandLineOption* option :
+         {&help, &version, &frequency, &unit, &format, &plan, &nec, &diameter, &elements}) {
+      if (option->names().contains(name)) return option;
+    }
+    return nullptr;
+  }
 };
+
+// The arguments, sorted: the program's own options with their values, for
+// QCommandLineParser; Qt's, which Qt takes; and the rest.
+struct Sorted {
+  QStringList ours;        // the program's path first
+  QStringList qt;          // as given, with their values
+  QStringList unknown;     // options of neither
+  QStringList positional;  // arguments that are not options
+  QString missingValue;    // an option of ours at the end, without its value
+};
+
+Sorted sortArguments(const QStringList& arguments, const Options& options) {
+  Sorted sorted;
+  if (arguments.isEmpty()) return sorted;
+  sorted.ours << arguments.first();
+  bool optionsEnded = false;
+  for (qsizetype i = 1; i < arguments.size(); ++i) {
+    const QString& argument = arguments[i];
+    if (optionsEnded || argument.size() < 2 || !argument.startsWith(QLatin1Char('-'))) {
+      sorted.positional << argument;
+      continue;
+    }
+    if (argument == QLatin1String("--")) {
+      optionsEnded = true;
+      continue;
+    }
+    QStringView name(argument);
+    name = name.mid(name.startsWith(u"--") ? 2 : 1);
+    const qsizetype equals = name.indexOf(u'=');
+    if (const QCommandLineOption* ours = options.named(equals < 0 ? name : name.left(equals))) {
+      sorted.ours << argument;
+      if (equals < 0 && !ours->valueName().isEmpty()) {
+        if (i + 1 < arguments.size()) {
+          sorted.ours << arguments[++i];
+        } else {
+          sorted.missingValue = argument;
+        }
+      }
+    } else if (const qsizetype length = QtOptionLength(arguments, i)) {
+      sorted.qt << arguments.mid(i, length);
+      i += length - 1;
+    } else {
+      sorted.unknown << argument;
+    }
+  }
+  return sorted;
+}
 
 QString helpText(QCommandLineParser& parser) {
   // Without a QCoreApplication the usage line names "<executable_name>";
@@ -73,10 +136,14 @@ QString helpText(QCommandLineParser& parser) {
   const qsizetype endOfUsage = text.indexOf(QLatin1Char('\n'));
   return QStringLiteral("Usage: %1 [options]").arg(kProgram) + text.mid(endOfUsage) +
          QStringLiteral(
+             "\nFILE may be \"-\" for standard output. A FIFO or a device (/dev/stdout,\n"
+             "/dev/fd/N) is written in place; a symbolic link stays one and its target\n"
+             "gets the file; a regular file is replaced only by a complete one.\n"
              "\nExamples:\n"
              "  quillcalc --frequency 146\n"
              "  quillcalc --frequency 432.1 --unit cm --format json\n"
              "  quillcalc --frequency 146 --plan quillbeam-146.pdf\n"
+             "  quillcalc --frequency 146 --plan - | lpr\n"
              "  quillcalc --frequency 146 --nec beam.nec --diameter 6\n");
 }
 
@@ -87,63 +154,92 @@ Request badUsage(const QString& problem) {
   return request;
 }
 
+// An argument that is not an option: a frequency typed without --frequency
+// gets the command it was meant for.
+Request strayArgument(const QString& argument) {
+  if (ReadFrequency(argument).ok())
+    return badUsage(QStringLiteral("%1: unexpected argument; did you mean --frequency %1?").arg(argument));
+  return badUsage(QStringLiteral("%1: unexpected argument").arg(argument));
+}
+
+// Standard output takes one of the results, the plan and the model.
+QString sharedStandardOutput(const Request& request) {
+  const bool plan = request.planFile == QLatin1String("-");
+  const bool model = request.nec && request.nec->file == QLatin1String("-");
+  if (plan && model) return QStringLiteral("--nec -: standard output already gets the plan");
+  if (request.printResults && (plan || model))
+    return QStringLiteral("%1 -: standard output already gets the results of --format")
+        .arg(plan ? QStringLiteral("--plan") : QStringLiteral("--nec"));
+  return {};
+}
+
 // --frequency TEXT [--unit in|cm] [--format text|csv|json] [--plan FILE]
-Request calculationRequest(const QCommandLineParser& parser, const Options& options, bool parsed) {
-  if (!parsed && parser.unknownOptionNames().isEmpty())
-    return badUsage(parser.errorText());  // a missing value
-  if (!parser.unknownOptionNames().isEmpty())
-    return badUsage(QStringLiteral("unknown option '%1'").arg(parser.unknownOptionNames().first()));
-  if (!parser.positionalArguments().isEmpty())
-    return badUsage(QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
+// [--nec FILE [--diameter MM] [--elements N]]
+Request calculationRequest(const QCommandLineParser& parser, const Options& options, const Sorted& sorted) {
+  if (!sorted.qt.isEmpty())
+    return badUsage(QStringLiteral("%1: an option for the windows, which --frequency does not open")
+                        .arg(sorted.qt.first()));
+  if (!sorted.unknown.isEmpty())
+    return badUsage(QStringLiteral("%1: unknown option").arg(sorted.unknown.first()));
+  if (!sorted.positional.isEmpty())
+    return badUsage(QStringLiteral("%1: unexpected argument").arg(sorted.positional.first()));
   Request request;
   request.action = Request::Action::Calculate;
-  request.frequency = parser.value(options.frequency);
+  const FrequencyText frequency = ReadFrequency(parser.value(options.frequency));
+  if (!frequency.ok()) return badUsage(QStringLiteral("--frequency: ") + frequency.problem);
+  request.frequency = frequency.number;
   if (parser.isSet(options.unit)) {
-    const QString unit = parser.value(options.unit);
+    const QString unit = parser.value(options.unit).toLower();
     if (unit == QLatin1String("cm")) {
       request.unit = Unit::Centimetres;
     } else if (unit != QLatin1String("in")) {
-      return badUsage(QStringLiteral("unknown unit '%1' (use in or cm)").arg(unit));
+      return badUsage(
+          QStringLiteral("--unit: unknown unit '%1' (use in or cm)").arg(parser.value(options.unit)));
     }
   }
   if (parser.isSet(options.format)) {
-    const QString format = parser.value(options.format);
+    const QString format = parser.value(options.format).toLower();
     if (format == QLatin1String("csv")) {
       request.format = Request::Format::Csv;
     } else if (format == QLatin1String("json")) {
       request.format = Request::Format::Json;
     } else if (format != QLatin1String("text")) {
-      return badUsage(QStringLiteral("unknown format '%1' (use text, csv or json)").arg(format));
+      return badUsage(QStringLiteral("--format: unknown format '%1' (use text, csv or json)")
+                          .arg(parser.value(options.format)));
     }
   }
   if (parser.isSet(options.plan)) {
     request.planFile = parser.value(options.plan);
-    if (request.planFile.isEmpty()) return badUsage(QStringLiteral("--plan needs a file name"));
+    if (request.planFile.isEmpty())
+      return badUsage(QStringLiteral("--plan: needs a file name, or - for standard output"));
   }
   if (parser.isSet(options.elements)) {
     const QString count = parser.value(options.elements);
     bool whole = false;
     request.elements = count.trimmed().toInt(&whole);
     if (!whole || request.elements < nec::kFewestElements || request.elements > nec::kMostElements) {
-      return badUsage(QStringLiteral("--elements: \"%1\" is not a whole number from %2 to %3")
+      return badUsage(QStringLiteral("--elements: '%1' is not a whole number from %2 to %3")
                           .arg(count)
                           .arg(nec::kFewestElements)
                           .arg(nec::kMostElements));
     }
   }
   if (parser.isSet(options.nec)) {
-    NecCommand nec{request.frequency, parser.value(options.nec), std::nullopt, std::nullopt};
-    if (nec.file.isEmpty()) return badUsage(QStringLiteral("--nec needs a file name"));
+    NecCommand nec{QString::fromStdString(request.frequency), parser.value(options.nec), std::nullopt,
+                   std::nullopt};
+    if (nec.file.isEmpty())
+      return badUsage(QStringLiteral("--nec: needs a file name, or - for standard output"));
     if (parser.isSet(options.diameter)) nec.diameter = parser.value(options.diameter);
     if (parser.isSet(options.elements)) nec.elements = parser.value(options.elements);
     request.nec = nec;
   } else {
     for (const QCommandLineOption* option : options.necOnly()) {
       if (parser.isSet(*option))
-        return badUsage(QStringLiteral("--%1 needs --nec").arg(option->names().constLast()));
+        return badUsage(QStringLiteral("--%1: needs --nec").arg(option->names().constLast()));
     }
   }
   request.printResults = (request.planFile.isEmpty() && !request.nec) || parser.isSet(options.format);
+  if (const QString problem = sharedStandardOutput(request); !problem.isEmpty()) return badUsage(problem);
   return request;
 }
 
@@ -161,7 +257,8 @@ std::string listing(const Request& request, const ResultList& list) {
 
 // The plan needs fonts and a paint engine, which need a QGuiApplication; the
 // offscreen platform gives one without any display, so it works over ssh.
-QString writePlan(const Request& request, float frequencyMHz) {
+// Returns the run-time error or what kept the file from being written.
+QString writePlan(const Request& request, float frequencyMHz, std::optional<RunTimeError>& error) {
   setenv("QT_QPA_PLATFORM", "offscreen", 1);
   // Over ssh there is often no XDG_RUNTIME_DIR; the plan needs none, and a
   // script should not hear about it.
@@ -171,52 +268,65 @@ QString writePlan(const Request& request, float frequencyMHz) {
           previous(type, context, message);
       });
   static int argc = 1;
-  static char name[] = "quillcalc";
+  static char name[] = QUILLCALC_NAME;
   static char* argv[] = {name, nullptr};
   QGuiApplication application(argc, argv);
   application.setApplicationName(kProgram);
   application.setApplicationVersion(QStringLiteral(QUILLCALC_VERSION));
   ui::installFontSubstitutes();
   ui::Plan plan;
-  if (const auto error = ui::MakePlan(frequencyMHz, request.unit, request.elements, QLocale(), plan))
-    return QString::fromStdString(error->description);
+  if ((error = ui::MakePlan(frequencyMHz, request.unit, request.elements, QLocale(), plan))) return {};
   return ui::WritePlanPdf(plan, request.planFile, QLocale());
 }
 
 int calculate(const Request& request) {
+  // Both units' values are on the plan: the other one must not fail where
+  // this one passed (an overflow in centimetres only), after the model was
+  // written.
+  if (!request.planFile.isEmpty()) {
+    for (const Unit unit : {Unit::Inches, Unit::Centimetres}) {
+      DesignValues scratch;
+      if (const auto error = Calculate(scratch, request.frequency, unit).error) {
+        SayOnStderr(ErrorLine(*error));
+        return kExitCalculationFailed;
+      }
+    }
+  }
   // The model checks its own options first, then the frequency.
   if (request.nec) {
-    if (const int status = RunNecCommand(*request.nec); status != kDone) return status;
+    if (const int status = RunNecCommand(*request.nec); status != kExitDone) return status;
   }
   DesignValues record;
-  const Calculation calculation = Calculate(record, request.frequency.toStdString(), request.unit);
-  // The other unit's plan column is worked out too; it must not fail where
-  // this one passed (an overflow in centimetres only).
-  DesignValues other;
-  std::optional<RunTimeError> error = calculation.error;
-  if (!error && !request.planFile.isEmpty())
-    error = CalculateFrequency(other, record.FrequencyMHz,
-                               request.unit == Unit::Inches ? Unit::Centimetres : Unit::Inches)
-                .error;
-  if (error) {
-    std::fprintf(stderr, "Run-time error '%d': %s\n", error->number, error->description.c_str());
-    return kCalculationFailed;
+  const Calculation calculation = Calculate(record, request.frequency, request.unit);
+  if (calculation.error) {
+    SayOnStderr(ErrorLine(*calculation.error));
+    return kExitCalculationFailed;
   }
   if (!request.planFile.isEmpty()) {
-    const QString problem = writePlan(request, record.FrequencyMHz);
+    std::optional<RunTimeError> error;
+    const QString problem = writePlan(request, record.FrequencyMHz, error);
+    if (error) {
+      SayOnStderr(ErrorLine(*error));
+      return kExitCalculationFailed;
+    }
     if (!problem.isEmpty()) {
-      std::fprintf(stderr, "%s: cannot write %s: %s\n", qPrintable(kProgram), qPrintable(request.planFile),
-                   qPrintable(problem));
-      return kOutputFailed;
+      SayOnStderr(
+          QStringLiteral("--plan: cannot write %1: %2").arg(FileInMessage(request.planFile), problem));
+      return kExitOutputFailed;
     }
   }
   if (request.printResults) {
     const std::string text = listing(
         request,
         ListResults(record, request.unit, calculation, ui::form1::dimensionNames(), ".", request.elements));
-    if (std::fputs(text.c_str(), stdout) < 0 || std::fflush(stdout) != 0) return kOutputFailed;
+    const QString problem =
+        ui::SaveFile(QStringLiteral("-"), QByteArrayView(text.data(), qsizetype(text.size())));
+    if (!problem.isEmpty()) {
+      SayOnStderr(QStringLiteral("cannot write the results to standard output: %1").arg(problem));
+      return kExitOutputFailed;
+    }
   }
-  return kDone;
+  return kExitDone;
 }
 
 }  // namespace
@@ -229,20 +339,21 @@ Request ParseCommandLine(const QStringList& arguments) {
   parser.setApplicationDescription(
       QStringLiteral("Works out the element lengths and boom spacings of a Quillbeam antenna.\n"
                      "Type the frequency in MHz into the main window and press INCHES or CM.\n"
-                     "Right-click the drawing, or press Ctrl+Shift+C, Ctrl+P or Ctrl+S, to copy the\n"
-                     "results, print the plan, save it as PDF or export an NEC-2 model.\n"
+                     "Right-click the drawing for a menu: Copy results (Ctrl+Shift+C), Print plan\n"
+                     "(Ctrl+P), Save plan as PDF (Ctrl+S) and Export NEC model.\n"
                      "With --frequency it opens no window and needs no display: it prints the results\n"
                      "or writes the plan or the NEC-2 model, then exits with 0, 1 (an output could not\n"
                      "be written), 2 (bad usage, or a model that cannot be made) or 3 (the frequency\n"
-                     "cannot be calculated).\n"
+                     "cannot be calculated). Without it, any argument but these options and Qt's own\n"
+                     "(-platform, -style, -reverse, ...) is bad usage, and no window opens.\n"
                      "See quillcalc(1) for the windows, the exit statuses and the environment."));
   // Not addHelpOption(): its --help-all lists Qt's options, which only
   // QCoreApplication::process() can print.
   const Options options;
   parser.addOptions(options.all());
-  // Unknown options make parse() return false, but the known ones are still
-  // recognised.
-  const bool parsed = parser.parse(arguments);
+  const Sorted sorted = sortArguments(arguments, options);
+  // Only the program's own options, each with its value: this parses.
+  parser.parse(sorted.ours);
 
   if (parser.isSet(options.help)) {
     Request request;
@@ -256,21 +367,17 @@ Request ParseCommandLine(const QStringList& arguments) {
     request.reply = QStringLiteral("%1 %2\n").arg(kProgram, QStringLiteral(QUILLCALC_VERSION));
     return request;
   }
-  if (parser.isSet(options.frequency)) return calculationRequest(parser, options, parsed);
+  if (!sorted.missingValue.isEmpty())
+    return badUsage(QStringLiteral("%1: needs a value").arg(sorted.missingValue));
+  if (parser.isSet(options.frequency)) return calculationRequest(parser, options, sorted);
   for (const QCommandLineOption* option : options.calculationOnly()) {
     if (parser.isSet(*option))
-      return badUsage(QStringLiteral("--%1 needs --frequency").arg(option->names().constLast()));
+      return badUsage(QStringLiteral("--%1: needs --frequency").arg(option->names().constLast()));
   }
-  // An option of ours without its value ("--frequency" at the end).
-  if (!parsed && parser.unknownOptionNames().isEmpty()) return badUsage(parser.errorText());
+  if (!sorted.unknown.isEmpty())
+    return badUsage(QStringLiteral("%1: unknown option").arg(sorted.unknown.first()));
+  if (!sorted.positional.isEmpty()) return strayArgument(sorted.positional.first());
   return {};
-}
-
-std::optional<QString> CommandLineReply(const QStringList& arguments) {
-  const Request request = ParseCommandLine(arguments);
-  if (request.action == Request::Action::Help || request.action == Request::Action::Version)
-    return request.reply;
-  return std::nullopt;
 }
 
 std::optional<int> HandleCommandLine(int argc, char* argv[]) {
@@ -282,13 +389,17 @@ std::optional<int> HandleCommandLine(int argc, char* argv[]) {
     case Request::Action::Windows:
       return std::nullopt;
     case Request::Action::Help:
-    case Request::Action::Version:
-      std::fputs(request.reply.toLocal8Bit().constData(), stdout);
-      return std::fflush(stdout) == 0 ? kDone : kOutputFailed;
+    case Request::Action::Version: {
+      const QByteArray reply = request.reply.toLocal8Bit();
+      if (const QString problem = ui::SaveFile(QStringLiteral("-"), reply); !problem.isEmpty()) {
+        SayOnStderr(QStringLiteral("cannot write to standard output: %1").arg(problem));
+        return kExitOutputFailed;
+      }
+      return kExitDone;
+    }
     case Request::Action::BadUsage:
-      std::fprintf(stderr, "%s: %s\nTry '%s --help' for more information.\n", qPrintable(kProgram),
-                   qPrintable(request.problem), qPrintable(kProgram));
-      return kBadUsage;
+      SayOnStderr(request.problem + QStringLiteral(" (Try '%1 --help')").arg(kProgram));
+      return kExitBadUsage;
     case Request::Action::Calculate:
       return calculate(request);
   }

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <string>
 
 #include "app/neccommand.h"
 #include "calc/design.h"
@@ -26,7 +27,7 @@ struct Request {
   QString problem;  // BadUsage: what is wrong, for the message
 
   // Calculate
-  QString frequency;
+  std::string frequency;  // the number of --frequency, in ASCII with "."
   Unit unit = Unit::Inches;
   Format format = Format::Text;
   // Results go to stdout unless a file is asked for without --format.
@@ -40,21 +41,18 @@ struct Request {
 
 // Reads the command line; needs no QCoreApplication and no display.
 //
-// Without --frequency, only --help (-h) and --version (-v) mean anything:
-// every other argument is ignored, so launchers that pass files or Qt's own
-// options (-platform, -reverse, ...) still start the windows. With
-// --frequency the program opens no window, and an argument it does not know
-// is bad usage, as are --unit, --format or --plan without --frequency.
+// Without --frequency, --help (-h) and --version (-v) are answered, Qt's own
+// options (qtoptions.h) are left for Qt, and any other argument is bad
+// usage, so that a typo never opens the windows. With --frequency the
+// program opens no window, and Qt's options, unknown ones and stray
+// arguments are bad usage, as are --unit, --format, --plan or --nec without
+// --frequency.
 Request ParseCommandLine(const QStringList& arguments);
 
-// The reply to --help or --version, or nothing.
-std::optional<QString> CommandLineReply(const QStringList& arguments);
-
-// Answers --help, --version and --frequency and returns the exit status;
-// returns nothing when the windows should start. Runs before any
-// QApplication exists. Exit statuses: 0 done, 1 an output could not be
-// written, 2 bad usage, 3 the calculation failed (the run-time error on
-// stderr, nothing on stdout, no file written).
+// Answers --help, --version and --frequency, and bad usage, and returns the
+// exit status (exitstatus.h); returns nothing when the windows should start.
+// Runs before any QApplication exists. Every line on stderr starts with
+// "quillcalc: ".
 std::optional<int> HandleCommandLine(int argc, char* argv[]);
 
 }  // namespace quill::app

@@ -7,6 +7,8 @@
 #include <QPointer>
 #include <QStyle>
 
+#include "app/version.h"
+
 namespace quill::app {
 namespace {
 
@@ -34,12 +36,26 @@ void showMessageBox(const RunTimeError& error) {
   box.exec();
 }
 
+// The one wording of a run-time error: its number, then, after
+// `separator`, its description.
+QString errorText(const RunTimeError& error, const QString& separator) {
+  return QStringLiteral("Run-time error '%1':").arg(error.number) + separator +
+         QString::fromStdString(error.description);
+}
+
 }  // namespace
 
-QString ErrorMessage(const RunTimeError& error) {
-  return QStringLiteral("Run-time error '%1':\n\n%2")
-      .arg(error.number)
-      .arg(QString::fromStdString(error.description));
+QString ErrorMessage(const RunTimeError& error) { return errorText(error, QStringLiteral("\n\n")); }
+
+QString ErrorLine(const RunTimeError& error) { return errorText(error, QStringLiteral(" ")); }
+
+QString FileInMessage(const QString& path) {
+  return path == QLatin1String("-") ? QStringLiteral("standard output") : path;
+}
+
+void SayOnStderr(const QString& line, std::FILE* to) {
+  std::fputs((QStringLiteral(QUILLCALC_NAME ": ") + line + QLatin1Char('\n')).toLocal8Bit().constData(), to);
+  std::fflush(to);
 }
 
 void ReportRunTimeError(const RunTimeError& error) {

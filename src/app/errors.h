@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <cstdio>
 #include <functional>
 
 #include "calc/design.h"
@@ -13,8 +14,18 @@ namespace quill::app {
 // failed has changed nothing it did not finish.
 void ReportRunTimeError(const RunTimeError& error);
 
-// "Run-time error '11':\n\nDivision by zero"
+// "Run-time error '11':\n\nDivision by zero", as the message box shows it.
 QString ErrorMessage(const RunTimeError& error);
+// "Run-time error '11': Division by zero", the same on one line, as the
+// command line says it.
+QString ErrorLine(const RunTimeError& error);
+
+// One line on `to` (standard error unless a test asks otherwise), as every
+// message of the command line is written: "quillcalc: ", then `line`.
+void SayOnStderr(const QString& line, std::FILE* to = stderr);
+
+// How a message names the file at `path`: "standard output" for "-".
+QString FileInMessage(const QString& path);
 
 // Replaces how errors are shown (tests record them instead of opening a
 // modal message box). Returns the previous reporter; an empty one restores

@@ -1,5 +1,7 @@
 #include "app/neccommand.h"
 
+#include "app/errors.h"
+#include "app/exitstatus.h"
 #include "app/version.h"
 #include "calc/necdeck.h"
 #include "calc/necmodel.h"
@@ -7,10 +9,6 @@
 
 namespace quill::app {
 namespace {
-
-void say(std::FILE* errors, const QString& line) {
-  std::fputs((line + QLatin1Char('\n')).toLocal8Bit().constData(), errors);
-}
 
 // The option whose value the model cannot take.
 QString optionAt(nec::Problem problem) {
@@ -24,18 +22,26 @@ QString optionAt(nec::Problem problem) {
   }
 }
 
+// The dialog's sentence in the command line's style: lower case, no full
+// stop at the end.
+QString asClause(const std::string& sentence) {
+  QString clause = QString::fromStdString(sentence);
+  if (clause.endsWith(QLatin1Char('.'))) clause.chop(1);
+  if (!clause.isEmpty() && !(clause.size() > 1 && clause[1].isUpper()))
+    clause[0] = clause[0].toLower();  // not NEC
+  return clause;
+}
+
 }  // namespace
 
 int RunNecCommand(const NecCommand& command, std::FILE* errors) {
-  const QString program = QStringLiteral("quillcalc");
   std::optional<double> diameter;
   if (command.diameter) {
-    bool ok = false;
-    diameter = command.diameter->trimmed().toDouble(&ok);
-    if (!ok) {
-      say(errors, QStringLiteral("%1: --diameter: \"%2\" is not a number of millimetres.")
-                      .arg(program, *command.diameter));
-      return kNecBadInput;
+    diameter = ui::ReadLocaleNumber(*command.diameter);
+    if (!diameter) {
+      SayOnStderr(QStringLiteral("--diameter: '%1' is not a number of millimetres").arg(*command.diameter),
+                  errors);
+      return kExitBadUsage;
     }
   }
   int elements = nec::kFewestElements;
@@ -43,34 +49,32 @@ int RunNecCommand(const NecCommand& command, std::FILE* errors) {
     bool ok = false;
     elements = command.elements->trimmed().toInt(&ok);
     if (!ok) {
-      say(errors, QStringLiteral("%1: --elements: \"%2\" is not a whole number from %3 to %4.")
-                      .arg(program, *command.elements)
+      SayOnStderr(QStringLiteral("--elements: '%1' is not a whole number from %2 to %3")
+                      .arg(*command.elements)
                       .arg(nec::kFewestElements)
-                      .arg(nec::kMostElements));
-      return kNecBadInput;
+                      .arg(nec::kMostElements),
+                  errors);
+      return kExitBadUsage;
     }
   }
 
   const nec::Outcome outcome = nec::BuildModel(command.frequency.toStdString(), diameter, elements);
   if (outcome.error) {
-    // As the window's message box says it, on one line.
-    say(errors, QStringLiteral("Run-time error '%1': %2")
-                    .arg(outcome.error->number)
-                    .arg(QString::fromStdString(outcome.error->description)));
-    return kNecRunTimeError;
+    SayOnStderr(ErrorLine(*outcome.error), errors);
+    return kExitCalculationFailed;
   }
   if (!outcome.model) {
-    say(errors, QStringLiteral("%1: %2: %3")
-                    .arg(program, optionAt(outcome.problem), QString::fromStdString(outcome.message)));
-    return kNecBadInput;
+    SayOnStderr(optionAt(outcome.problem) + QStringLiteral(": ") + asClause(outcome.message), errors);
+    return kExitBadUsage;
   }
 
-  const std::string deck = nec::Deck(*outcome.model, "quillcalc " QUILLCALC_VERSION);
+  const std::string deck = nec::Deck(*outcome.model, QUILLCALC_NAME " " QUILLCALC_VERSION);
   if (const QString failure = ui::SaveNecDeck(command.file, deck); !failure.isEmpty()) {
-    say(errors, QStringLiteral("%1: %2: %3").arg(program, command.file, failure));
-    return kNecNotWritten;
+    SayOnStderr(QStringLiteral("--nec: cannot write %1: %2").arg(FileInMessage(command.file), failure),
+                errors);
+    return kExitOutputFailed;
   }
-  return kNecWritten;
+  return kExitDone;
 }
 
 }  // namespace quill::app

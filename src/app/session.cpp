@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+#include "app/version.h"
+
 namespace quill::app {
 namespace {
 
@@ -69,11 +71,11 @@ std::string waylandReason() {
 }
 
 int noDisplay(const std::string& why) {
-  std::fprintf(
-      stderr,
-      "quillcalc: no display to open its windows on (%s); start it from a graphical desktop session, "
-      "or set DISPLAY or WAYLAND_DISPLAY to a running one\n",
-      why.c_str());
+  std::fprintf(stderr,
+               QUILLCALC_NAME
+               ": no display to open its windows on (%s); start it from a graphical desktop session, "
+               "or set DISPLAY or WAYLAND_DISPLAY to a running one\n",
+               why.c_str());
   return 1;
 }
 

@@ -35,4 +35,11 @@ std::string FormatSignificant(double value, std::string_view decimalSeparator) {
   return text;
 }
 
+BoxTexts FormatResults(const Calculation& calculation, std::string_view decimalSeparator) {
+  BoxTexts texts;
+  for (const BoxWrite& write : calculation)
+    texts[static_cast<std::size_t>(write.box)] = FormatDimension(write.value, decimalSeparator);
+  return texts;
+}
+
 }  // namespace quill

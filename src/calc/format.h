@@ -1,7 +1,10 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
+
+#include "calc/design.h"
 
 namespace quill {
 
@@ -17,5 +20,12 @@ std::string FormatDimension(float value, std::string_view decimalSeparator = "."
 // values (a sum along the boom): its seven significant digits, as a box
 // would show them.
 std::string FormatSignificant(double value, std::string_view decimalSeparator = ".");
+
+// What each result box shows after `calculation`, indexed by ResultBox: the
+// FormatDimension text of the value written to it, empty where nothing was
+// written (a calculation that failed writes nothing). Everything that shows
+// or lists the fourteen results takes their texts from here.
+using BoxTexts = std::array<std::string, kResultBoxCount>;
+BoxTexts FormatResults(const Calculation& calculation, std::string_view decimalSeparator = ".");
 
 }  // namespace quill

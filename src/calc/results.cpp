@@ -104,6 +104,7 @@ std::string_view UnitWord(Unit unit) { return unit == Unit::Inches ? "inches" : 
 ResultList ListResults(const DesignValues& record, Unit unit, const Calculation& calculation,
                        const DimensionNames& names, std::string_view decimalSeparator, int elements) {
   const BoxValues values = ValuesOf(calculation);
+  const BoxTexts texts = FormatResults(calculation, decimalSeparator);
   ResultList list{FormatDimension(record.FrequencyMHz, decimalSeparator),
                   record.FrequencyMHz,
                   unit,
@@ -111,8 +112,7 @@ ResultList ListResults(const DesignValues& record, Unit unit, const Calculation&
                   Assemble(values, elements)};
   for (const Dimension& dimension : kDimensions) {
     const auto box = static_cast<std::size_t>(dimension.box);
-    list.lines.push_back(
-        {dimension.key, names[box], FormatDimension(values[box], decimalSeparator), values[box]});
+    list.lines.push_back({dimension.key, names[box], texts[box], values[box]});
   }
   return list;
 }

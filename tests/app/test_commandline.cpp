@@ -1,6 +1,10 @@
 // --help and --version answer on stdout and exit before any window or display
 // is needed; --frequency calculates without a window, printing the results
 // or writing the plan; every other argument leaves the start-up as it was.
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -12,6 +16,8 @@
 
 #include "app/commandline.h"
 #include "calc/format.h"
+#include "calc/necdeck.h"
+#include "calc/necmodel.h"
 #include "exact.h"
 #include "examples.h"
 #include "results_check.h"
@@ -21,26 +27,34 @@ namespace {
 
 const QString kVersionLine = QStringLiteral("quillcalc " QUILLCALC_TEST_VERSION "\n");
 
-enum class Reply { None, Help, Version };
+using Action = quill::app::Request::Action;
 
 using quill::test::Run;
 using quill::test::RunProgram;
 
-// The keys scripts read; they never change.
-const QStringList kKeys{"reflector_horizontal",
-                        "reflector_vertical",
-                        "driven_horizontal",
-                        "driven_vertical",
-                        "d1_horizontal",
-                        "d1_vertical",
-                        "d2_horizontal",
-                        "d2_vertical",
-                        "d3_dn_horizontal",
-                        "d3_dn_vertical",
-                        "spacing_reflector_driven",
-                        "spacing_driven_d1",
-                        "spacing_d1_d2",
-                        "spacing_directors"};
+// The keys scripts read, in their order, each with the box of the design
+// whose value it carries; they never change.
+struct Key {
+  const char* key;
+  quill::ResultBox box;
+};
+constexpr Key kKeys[] = {
+    {"reflector_horizontal", quill::ResultBox::Text4},
+    {"reflector_vertical", quill::ResultBox::Text9},
+    {"driven_horizontal", quill::ResultBox::Text6},
+    {"driven_vertical", quill::ResultBox::Text10},
+    {"d1_horizontal", quill::ResultBox::Text8},
+    {"d1_vertical", quill::ResultBox::Text11},
+    {"d2_horizontal", quill::ResultBox::Text17},
+    {"d2_vertical", quill::ResultBox::Text21},
+    {"d3_dn_horizontal", quill::ResultBox::Text19},
+    {"d3_dn_vertical", quill::ResultBox::Text23},
+    {"spacing_reflector_driven", quill::ResultBox::Text5},
+    {"spacing_driven_d1", quill::ResultBox::Text7},
+    {"spacing_d1_d2", quill::ResultBox::Text12},
+    {"spacing_directors", quill::ResultBox::Text14},
+};
+constexpr int kKeyCount = int(std::size(kKeys));
 
 void checkHelp(const QString& text) {
   QVERIFY2(text.startsWith(QStringLiteral("Usage: quillcalc [options]\n")), qPrintable(text));
@@ -53,7 +67,7 @@ void checkHelp(const QString& text) {
 
 }  // namespace
 
-Q_DECLARE_METATYPE(Reply)
+Q_DECLARE_METATYPE(Action)
 Q_DECLARE_METATYPE(quill::Unit)
 Q_DECLARE_METATYPE(const quill::test::AllBoxes*)
 
@@ -61,36 +75,45 @@ class TestCommandLine : public QObject {
   Q_OBJECT
 
  private slots:
+  // What the command line asks for: Qt's own options are left for Qt and
+  // start the windows; anything else unknown is bad usage.
   void reply_data() {
     QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<Reply>("expected");
+    QTest::addColumn<Action>("expected");
     const QString program = QStringLiteral("/usr/bin/quillcalc");
-    QTest::newRow("none") << QStringList{program} << Reply::None;
-    QTest::newRow("--version") << QStringList{program, "--version"} << Reply::Version;
-    QTest::newRow("-v") << QStringList{program, "-v"} << Reply::Version;
-    QTest::newRow("--help") << QStringList{program, "--help"} << Reply::Help;
-    QTest::newRow("-h") << QStringList{program, "-h"} << Reply::Help;
-    QTest::newRow("--help-all is not offered") << QStringList{program, "--help-all"} << Reply::None;
-    QTest::newRow("help wins over version") << QStringList{program, "--version", "--help"} << Reply::Help;
-    QTest::newRow("unknown option") << QStringList{program, "--frobnicate"} << Reply::None;
-    QTest::newRow("unknown before --version")
-        << QStringList{program, "--frobnicate", "--version"} << Reply::Version;
-    QTest::newRow("a file from a launcher") << QStringList{program, "notes.txt"} << Reply::None;
-    QTest::newRow("version after --") << QStringList{program, "--", "--version"} << Reply::None;
-    // Qt's own single-dash options are words, not bundles holding -v or -h.
-    QTest::newRow("-reverse") << QStringList{program, "-reverse"} << Reply::None;
-    QTest::newRow("-platformtheme") << QStringList{program, "-platformtheme", "gtk3"} << Reply::None;
-    QTest::newRow("-stylesheet") << QStringList{program, "-stylesheet=dark.qss"} << Reply::None;
-    QTest::newRow("-platform") << QStringList{program, "-platform", "offscreen"} << Reply::None;
-    QTest::newRow("-vh") << QStringList{program, "-vh"} << Reply::None;
+    auto row = [&](const char* name, const QStringList& arguments, Action action) {
+      QTest::newRow(name) << QStringList{program} + arguments << action;
+    };
+    row("none", {}, Action::Windows);
+    row("--version", {"--version"}, Action::Version);
+    row("-v", {"-v"}, Action::Version);
+    row("--help", {"--help"}, Action::Help);
+    row("-h", {"-h"}, Action::Help);
+    row("--help-all is not offered", {"--help-all"}, Action::BadUsage);
+    row("help wins over version", {"--version", "--help"}, Action::Help);
+    row("unknown option", {"--frobnicate"}, Action::BadUsage);
+    row("unknown before --version", {"--frobnicate", "--version"}, Action::Version);
+    row("a file from a launcher", {"notes.txt"}, Action::BadUsage);
+    row("version after --", {"--", "--version"}, Action::BadUsage);
+    // Qt's own single-dash options are words, not bundles holding -v or -h,
+    // and their values are theirs.
+    row("-reverse", {"-reverse"}, Action::Windows);
+    row("-platformtheme", {"-platformtheme", "gtk3"}, Action::Windows);
+    row("-stylesheet=", {"-stylesheet=dark.qss"}, Action::Windows);
+    row("-platform", {"-platform", "offscreen"}, Action::Windows);
+    row("--display", {"--display", ":1", "-name", "beam", "-nograb"}, Action::Windows);
+    row("-style taking -v as its value", {"-style", "-v"}, Action::Windows);
+    row("-platform=, which Qt does not read", {"-platform=xcb"}, Action::BadUsage);
+    row("-vh", {"-vh"}, Action::BadUsage);
+    row("--nec's file named like Qt's option", {"--frequency", "1", "--nec", "-reverse"}, Action::Calculate);
   }
   void reply() {
     QFETCH(QStringList, arguments);
-    QFETCH(Reply, expected);
-    const std::optional<QString> reply = quill::app::CommandLineReply(arguments);
-    QCOMPARE(reply.has_value(), expected != Reply::None);
-    if (expected == Reply::Version) QCOMPARE(*reply, kVersionLine);
-    if (expected == Reply::Help) checkHelp(*reply);
+    QFETCH(Action, expected);
+    const quill::app::Request request = quill::app::ParseCommandLine(arguments);
+    QCOMPARE(request.action, expected);
+    if (expected == Action::Version) QCOMPARE(request.reply, kVersionLine);
+    if (expected == Action::Help) checkHelp(request.reply);
   }
 
   // The built program itself, with no display of any kind to reach.
@@ -152,9 +175,9 @@ class TestCommandLine : public QObject {
       QVERIFY(rows.size() > 15);
       QCOMPARE(rows[0], QStringLiteral("key,name,value,unit"));
       QCOMPARE(rows[15], QStringLiteral("elements,Number of elements,3,"));
-      for (int i = 0; i < kKeys.size(); ++i) {
-        const quill::ResultBox box = quill::kDimensions[std::size_t(i)].box;
-        QCOMPARE(rows[i + 1], QStringList({kKeys[i], QString::fromStdString(names[std::size_t(box)]),
+      for (int i = 0; i < kKeyCount; ++i) {
+        const quill::ResultBox box = kKeys[i].box;
+        QCOMPARE(rows[i + 1], QStringList({kKeys[i].key, QString::fromStdString(names[std::size_t(box)]),
                                            quill::test::Shown(*example, box), symbol})
                                   .join(','));
       }
@@ -167,13 +190,13 @@ class TestCommandLine : public QObject {
       QCOMPARE(json["frequency_mhz"].toDouble(), 144.0);
       QCOMPARE(json["unit"].toString(), symbol);
       const QJsonArray dimensions = json["dimensions"].toArray();
-      QCOMPARE(dimensions.size(), kKeys.size());
+      QCOMPARE(dimensions.size(), kKeyCount);
       quill::DesignValues record;
       const quill::Calculation calculation = quill::Calculate(record, quill::test::k144, unit);
-      for (int i = 0; i < kKeys.size(); ++i) {
+      for (int i = 0; i < kKeyCount; ++i) {
         const QJsonObject dimension = dimensions[i].toObject();
-        const quill::ResultBox box = quill::kDimensions[std::size_t(i)].box;
-        QCOMPARE(dimension["key"].toString(), kKeys[i]);
+        const quill::ResultBox box = kKeys[i].box;
+        QCOMPARE(dimension["key"].toString(), QString::fromLatin1(kKeys[i].key));
         QCOMPARE(dimension["name"].toString(), QString::fromStdString(names[std::size_t(box)]));
         QCOMPARE(dimension["text"].toString(), QString::fromLatin1(quill::test::Shown(*example, box)));
         // The number reads back to the very float the box shows.
@@ -243,41 +266,173 @@ class TestCommandLine : public QObject {
     QUILL_EXACT(json["leg_total"].toDouble(), sevenDigits(totals[1]));
   }
 
-  // A failed calculation says so on stderr only; bad usage names the problem.
-  void exits_data() {
+  // Command lines as a script or a hurried typist writes them: the exit
+  // status, how standard output starts (nothing, if empty) and all of
+  // standard error. Bad usage and typos exit at once, before any display is
+  // looked for: without one, the windows would have exited 1.
+  void commands_data() {
     QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("locale");
     QTest::addColumn<int>("status");
-    QTest::addColumn<QString>("message");
-    const QString byZero = "Run-time error '11': Division by zero\n";
-    QTest::newRow("zero") << QStringList{"--frequency", "0"} << 3 << byZero;
-    QTest::newRow("empty text") << QStringList{"--frequency", "", "--format", "json"} << 3 << byZero;
-    QTest::newRow("no number") << QStringList{"--frequency", "MHz"} << 3 << byZero;
-    QTest::newRow("overflow") << QStringList{"--frequency", "1e39", "--unit", "cm"} << 3
-                              << "Run-time error '6': Overflow\n";
-    QTest::newRow("unknown unit") << QStringList{"--frequency", "144", "--unit", "mm"} << 2 << "'mm'";
-    QTest::newRow("unknown format") << QStringList{"--frequency", "144", "--format", "xml"} << 2 << "'xml'";
-    QTest::newRow("plan without frequency")
-        << QStringList{"--plan", "x.pdf"} << 2 << "--plan needs --frequency";
-    QTest::newRow("11 elements") << QStringList{"--frequency", "144", "--elements", "11", "--format", "json"}
-                                 << 2 << "--elements: \"11\" is not a whole number from 3 to 10";
-    QTest::newRow("2 elements") << QStringList{"--frequency", "144", "--elements", "2", "--plan", "x.pdf"}
-                                << 2 << "\"2\" is not a whole number from 3 to 10";
-    QTest::newRow("unit without frequency") << QStringList{"--unit", "cm"} << 2 << "--unit needs --frequency";
-    QTest::newRow("frequency without value") << QStringList{"--frequency"} << 2 << "--frequency";
-    QTest::newRow("unknown option") << QStringList{"--frequency", "144", "-reverse"} << 2 << "'reverse'";
-    QTest::newRow("stray argument") << QStringList{"--frequency", "144", "MHz"} << 2 << "'MHz'";
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("err");
+    const QString f = QStringLiteral("--frequency");
+    const QString inches146 = QStringLiteral("Quillbeam for 146 MHz, in inches\n");
+    const QString try_ = QStringLiteral(" (Try 'quillcalc --help')\n");
+    auto usage = [&](const char* problem) { return "quillcalc: " + QString::fromUtf8(problem) + try_; };
+    auto row = [](const char* name) -> QTestData& { return QTest::newRow(name); };
+
+    row("zero") << QStringList{f, "0"} << "" << 3 << ""
+                << "quillcalc: Run-time error '11': Division by zero\n";
+    row("overflow") << QStringList{f, "1e39", "--unit", "cm"} << "" << 3 << ""
+                    << "quillcalc: Run-time error '6': Overflow\n";
+    row("MHz after it") << QStringList{f, "146 MHz"} << "" << 0 << inches146 << "";
+    row("mhz, no blank") << QStringList{f, "146mhz"} << "" << 0 << inches146 << "";
+    row("unit and format in capitals") << QStringList{f, "146", "--unit", "CM", "--format", "JSON"} << "" << 0
+                                       << "{\"frequency_mhz\": 146, \"unit\": \"cm\""
+                                       << "";
+    row("decimal comma, German") << QStringList{f, "146,5"} << "de_DE.UTF-8" << 0
+                                 << "Quillbeam for 146.5 MHz, in inches\n"
+                                 << "";
+    row("Arabic-Indic digits, Egypt") << QStringList{f, "١٤٦"} << "ar_EG.UTF-8" << 0 << inches146 << "";
+    row("decimal comma, C") << QStringList{f, "146,5"} << "C.UTF-8" << 2 << ""
+                            << usage(
+                                   "--frequency: '146,5' is not a number of MHz"
+                                   "; write 146.5, with '.' as the decimal point");
+    row("decimal comma, English") << QStringList{f, "146,5"} << "en_US.UTF-8" << 2 << ""
+                                  << usage(
+                                         "--frequency: '146,5' is not a number of MHz"
+                                         "; write 146.5, with '.' as the decimal point");
+    row("two points") << QStringList{f, "146.5.3"} << "" << 2 << ""
+                      << usage("--frequency: '146.5.3' is not a number of MHz");
+    row("letters") << QStringList{f, "abc"} << "" << 2 << ""
+                   << usage("--frequency: 'abc' is not a number of MHz");
+    row("nan") << QStringList{f, "nan"} << "" << 2 << ""
+               << usage("--frequency: 'nan' is not a number of MHz");
+    row("inf") << QStringList{f, "inf"} << "" << 2 << ""
+               << usage("--frequency: 'inf' is not a number of MHz");
+    row("empty") << QStringList{f, ""} << "" << 2 << "" << usage("--frequency: '' is not a number of MHz");
+    row("unit alone") << QStringList{f, "MHz"} << "" << 2 << ""
+                      << usage("--frequency: 'MHz' is not a number of MHz");
+    row("frequency without value") << QStringList{f} << "" << 2 << "" << usage("--frequency: needs a value");
+    row("typo") << QStringList{"--freqency", "146"} << "" << 2 << "" << usage("--freqency: unknown option");
+    row("typo beside Qt's option") << QStringList{"-platform", "offscreen", "--freqency"} << "" << 2 << ""
+                                   << usage("--freqency: unknown option");
+    row("bare number") << QStringList{"146"} << "" << 2 << ""
+                       << usage("146: unexpected argument; did you mean --frequency 146?");
+    row("a file") << QStringList{"notes.txt"} << "" << 2 << "" << usage("notes.txt: unexpected argument");
+    row("unknown unit") << QStringList{f, "144", "--unit", "mm"} << "" << 2 << ""
+                        << usage("--unit: unknown unit 'mm' (use in or cm)");
+    row("unknown format") << QStringList{f, "144", "--format", "xml"} << "" << 2 << ""
+                          << usage("--format: unknown format 'xml' (use text, csv or json)");
+    row("plan without frequency") << QStringList{"--plan", "x.pdf"} << "" << 2 << ""
+                                  << usage("--plan: needs --frequency");
+    row("Qt's option without a window") << QStringList{f, "144", "-reverse"} << "" << 2 << ""
+                                        << usage(
+                                               "-reverse: an option for the windows, which --frequency "
+                                               "does not open");
+    row("stray argument") << QStringList{f, "144", "extra"} << "" << 2 << ""
+                          << usage("extra: unexpected argument");
+    row("two outputs on stdout") << QStringList{f, "144", "--plan", "-", "--nec", "-"} << "" << 2 << ""
+                                 << usage("--nec -: standard output already gets the plan");
+    row("diameter with a comma, German")
+        << QStringList{f, "146", "--nec", "-", "--diameter", "6,5"} << "de_DE.UTF-8" << 0 << "CM "
+        << "";
+    row("diameter, not a number") << QStringList{f, "146", "--nec", "-", "--diameter", "six"} << "" << 2 << ""
+                                  << "quillcalc: --diameter: 'six' is not a number of millimetres\n";
+    row("11 elements") << QStringList{f, "144", "--elements", "11", "--format", "json"} << "" << 2 << ""
+                       << usage("--elements: '11' is not a whole number from 3 to 10");
+    row("2 elements") << QStringList{f, "144", "--elements", "2", "--plan", "x.pdf"} << "" << 2 << ""
+                      << usage("--elements: '2' is not a whole number from 3 to 10");
   }
-  void exits() {
+  void commands() {
     QFETCH(QStringList, arguments);
+    QFETCH(QString, locale);
     QFETCH(int, status);
-    QFETCH(QString, message);
-    const Run run = RunProgram(arguments);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    const Run run = RunProgram(arguments, locale);
+    QCOMPARE(run.err, err);
     QCOMPARE(run.exitCode, status);
-    QVERIFY2(run.out.isEmpty(), qPrintable(run.out));
-    if (status == 3) {
-      QCOMPARE(run.err, message);
+    if (out.isEmpty()) {
+      QCOMPARE(run.out, QString());
     } else {
-      QVERIFY2(run.err.startsWith("quillcalc: ") && run.err.contains(message), qPrintable(run.err));
+      QVERIFY2(run.out.startsWith(out), qPrintable(run.out.left(200)));
+    }
+  }
+
+  // Files as Unix tools write them: standard output, a FIFO with a reader
+  // and a character device are written in place and keep their type, a
+  // link stays a link; a write that fails names the path and the reason.
+  // The full device is a private node (as root) or /dev/full, never a
+  // replaced one.
+  void files_data() {
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("reason");
+    for (const char* option : {"--nec", "--plan"}) {
+      QTest::addRow("%s standard output", option) << option << "-" << 0 << "";
+      QTest::addRow("%s FIFO", option) << option << "fifo" << 0 << "";
+      QTest::addRow("%s link", option) << option << "link" << 0 << "";
+      QTest::addRow("%s full device", option) << option << "full" << 1 << "No space left on device";
+      QTest::addRow("%s folder", option) << option << "folder" << 1 << "Is a directory";
+      QTest::addRow("%s missing folder", option)
+          << option << "missing/beam" << 1 << "No such file or directory";
+    }
+  }
+  void files() {
+    QFETCH(QString, option);
+    QFETCH(QString, target);
+    QFETCH(int, status);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    QString path = target == "-" ? target : dir.filePath(target);
+    const QByteArray name = QFile::encodeName(path);
+    QProcess reader;
+    if (target == "fifo") {
+      QCOMPARE(mkfifo(name, 0600), 0);
+      reader.start("cat", {path});
+      QVERIFY(reader.waitForStarted());
+    } else if (target == "link") {
+      QCOMPARE(symlink("real", name), 0);
+    } else if (target == "folder") {
+      QVERIFY(QDir(dir.path()).mkdir(target));
+    } else if (target == "full") {
+      if (getuid() != 0 || mknod(name, S_IFCHR | 0600, makedev(1, 7)) != 0) path = "/dev/full";
+    }
+    const Run run = RunProgram({"--frequency", "146", option, path});
+    QCOMPARE(run.exitCode, status);
+    if (status != 0) {
+      QCOMPARE(run.err, "quillcalc: " + option + ": cannot write " + path + ": " + reason + "\n");
+      QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+    } else {
+      QCOMPARE(run.err, QString());
+    }
+    struct stat after {};
+    QByteArray written;
+    if (target == "-") {
+      written = run.out.toUtf8();
+    } else if (target == "fifo") {
+      QVERIFY(reader.waitForFinished());
+      written = reader.readAllStandardOutput();
+      QVERIFY(stat(name, &after) == 0 && S_ISFIFO(after.st_mode));
+    } else if (target == "link") {
+      QVERIFY(lstat(name, &after) == 0 && S_ISLNK(after.st_mode));
+      QFile real(dir.filePath("real"));
+      QVERIFY(real.open(QIODevice::ReadOnly));
+      written = real.readAll();
+    } else if (target == "full") {
+      QVERIFY(stat(QFile::encodeName(path), &after) == 0 && S_ISCHR(after.st_mode));
+    }
+    if (status != 0) return;
+    if (option == "--nec") {
+      const quill::nec::Outcome model = quill::nec::BuildModel("146", std::nullopt, 3);
+      QCOMPARE(written, QByteArray::fromStdString(
+                            quill::nec::Deck(*model.model, "quillcalc " QUILLCALC_TEST_VERSION)));
+    } else {
+      QVERIFY2(written.startsWith("%PDF-") && written.trimmed().endsWith("%%EOF"),
+               written.left(40).constData());
     }
   }
 

@@ -16,9 +16,11 @@ struct Run {
   QString err;
 };
 
-inline Run RunProgram(const QStringList& arguments) {
+// `locale`, if given, is the LC_ALL the program runs in.
+inline Run RunProgram(const QStringList& arguments, const QString& locale = {}) {
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) environment.remove(name);
+  if (!locale.isEmpty()) environment.insert(QStringLiteral("LC_ALL"), locale);
   QProcess program;
   program.setProcessEnvironment(environment);
   program.start(QStringLiteral(QUILLCALC_TEST_PROGRAM), arguments);

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -15,6 +16,7 @@
 #include "app/windows.h"
 #include "calc/necmodel.h"
 #include "gui_support.h"
+#include "ui/common/savefile.h"
 #include "ui/main/elementcount.h"
 #include "ui/main/necexport.h"
 #include "ui/main/results_menu.h"
@@ -116,6 +118,22 @@ class TestNecExport : public QObject {
 
   // The drawing's menu opens the dialog for the last calculation's frequency;
   // when that calculation failed, its error is reported and nothing is asked.
+  // The save dialogs start in ~/Documents, or at home where there is none.
+  void saveFolderFallsBackToHome() {
+    QTemporaryDir home;
+    const QByteArray oldHome = qgetenv("HOME");
+    const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", QFile::encodeName(home.path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(".config")));
+    const QString without = ui::DefaultSaveFolder();
+    QDir(home.path()).mkdir(QStringLiteral("Documents"));
+    const QString with = ui::DefaultSaveFolder();
+    qputenv("HOME", oldHome);
+    oldConfig.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", oldConfig);
+    QCOMPARE(without, home.path());
+    QCOMPARE(with, home.filePath(QStringLiteral("Documents")));
+  }
+
   void theMenuExportsTheLastCalculation() {
     Form1* form = app::ShowMainWindow();
     QVERIFY(QTest::qWaitForWindowExposed(form));

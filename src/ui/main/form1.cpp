@@ -82,12 +82,13 @@ void Form1::Text2_Click() {
 }
 
 void Form1::showResults(const Calculation& calculation, Unit unit) {
-  const std::string separator = decimalPoint();
+  const BoxTexts texts = FormatResults(calculation, decimalPoint());
   const QString description =
       QString::fromLatin1(unit == Unit::Inches ? form1::kInInches : form1::kInCentimetres);
+  // In the order the calculation wrote them.
   for (const BoxWrite& write : calculation) {
     TextBox* box = resultBox(write.box);
-    box->setText(QString::fromStdString(FormatDimension(write.value, separator)));
+    box->setText(QString::fromStdString(texts[static_cast<std::size_t>(write.box)]));
     box->setCursorPosition(0);
     box->setAccessibleDescription(description);
   }

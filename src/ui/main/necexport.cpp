@@ -10,12 +10,11 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSaveFile>
-#include <QStandardPaths>
 #include <QVBoxLayout>
 
 #include "calc/format.h"
 #include "calc/necdeck.h"
+#include "ui/common/savefile.h"
 #include "ui/main/elementcount.h"
 
 namespace quill::ui {
@@ -31,14 +30,6 @@ constexpr int kDiameterDigits = 3;
 std::optional<double>& lastDiameter() {
   static std::optional<double> diameter;
   return diameter;
-}
-
-// A number typed as the user's locale writes it, or with a point.
-std::optional<double> readNumber(const QString& text) {
-  bool ok = false;
-  double value = QLocale().toDouble(text.trimmed(), &ok);
-  if (!ok) value = QLocale::c().toDouble(text.trimmed(), &ok);
-  return ok ? std::optional(value) : std::nullopt;
 }
 
 QString frequencyText(float frequencyMHz) {
@@ -71,7 +62,8 @@ NecExportDialog::NecExportDialog(float frequencyMHz, QWidget* parent)
 
   auto* form = new QFormLayout;
   form->addRow(tr("Tube &diameter (mm):"), diameter_);
-  form->addRow(tr("Number of &elements (3 to 10):"), elements_);
+  form->addRow(tr("Number of &elements (%1 to %2):").arg(nec::kFewestElements).arg(nec::kMostElements),
+               elements_);
   form->addRow(QString(), elementsHint);
 
   problem_ = new QLabel;
@@ -91,14 +83,16 @@ NecExportDialog::NecExportDialog(float frequencyMHz, QWidget* parent)
 }
 
 void NecExportDialog::accept() {
-  const std::optional<double> diameter = readNumber(diameter_->text());
+  const std::optional<double> diameter = ReadLocaleNumber(diameter_->text());
   bool countOk = false;
   const int count = elements_->text().trimmed().toInt(&countOk);
   nec::Outcome outcome;
   if (!diameter) {
     outcome.message = "The tube diameter is not a number.";
   } else if (!countOk) {
-    outcome.message = "The number of elements must be a whole number from 3 to 10.";
+    outcome.message = "The number of elements must be a whole number from " +
+                      std::to_string(nec::kFewestElements) + " to " + std::to_string(nec::kMostElements) +
+                      ".";
   } else {
     outcome = nec::BuildModel(frequencyMHz_, *diameter, count);
   }
@@ -125,11 +119,14 @@ QString SaveNecDeck(const QString& path, const std::string& deck) {
   if (const std::string fault = nec::DeckFault(deck); !fault.empty()) {
     return QStringLiteral("the model is faulty (%1)").arg(QString::fromStdString(fault));
   }
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) return file.errorString();
-  file.write(deck.data(), qint64(deck.size()));
-  if (!file.commit()) return file.errorString();
-  return {};
+  return SaveFile(path, QByteArrayView(deck.data(), qsizetype(deck.size())));
+}
+
+std::optional<double> ReadLocaleNumber(const QString& text, const QLocale& locale) {
+  bool ok = false;
+  double value = locale.toDouble(text.trimmed(), &ok);
+  if (!ok) value = QLocale::c().toDouble(text.trimmed(), &ok);
+  return ok ? std::optional(value) : std::nullopt;
 }
 
 std::optional<RunTimeError> ExportNecModel(QWidget* parent) {
@@ -145,9 +142,8 @@ std::optional<RunTimeError> ExportNecModel(QWidget* parent) {
   NecExportDialog dialog(frequency, parent);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   // Named and placed as the saved plans are.
-  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   const QString suggested =
-      QDir(documents.isEmpty() ? QDir::homePath() : documents)
+      QDir(DefaultSaveFolder())
           .filePath(QStringLiteral("quillbeam-%1-MHz.nec").arg(QString::number(frequency)));
   const QString path = QFileDialog::getSaveFileName(parent, QString::fromLatin1(kTitle), suggested,
                                                     QObject::tr("NEC-2 card decks (*.nec);;All files (*)"));

@@ -6,6 +6,7 @@
 // the name.
 
 #include <QDialog>
+#include <QLocale>
 #include <QString>
 #include <optional>
 #include <string>
@@ -50,10 +51,14 @@ class NecExportDialog : public QDialog {
   std::optional<nec::Model> model_;
 };
 
-// Writes `deck` to `path` through a temporary file in the same folder that
-// replaces it only once it is complete, so that a failure leaves no file or
-// the old one. Returns what went wrong, or an empty text.
+// Writes `deck` to `path` through SaveFile (savefile.h): a regular file is
+// replaced only by a complete deck, "-", a FIFO or a device get it as Unix
+// tools write them. Returns what went wrong, or an empty text.
 QString SaveNecDeck(const QString& path, const std::string& deck);
+
+// A number as the dialog reads it: as `locale` writes numbers (a decimal
+// comma in German), or with a point.
+std::optional<double> ReadLocaleNumber(const QString& text, const QLocale& locale = QLocale());
 
 // The whole export from the main window: the model for the last calculation's
 // frequency, the dialog, the file dialog and the file. A frequency that the

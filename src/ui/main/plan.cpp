@@ -1,13 +1,14 @@
 #include "ui/main/plan.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDate>
 #include <QLocale>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include "calc/format.h"
+#include "ui/common/savefile.h"
 
 namespace quill::ui {
 namespace {
@@ -21,10 +22,8 @@ std::optional<RunTimeError> calculate(float frequencyMHz, Unit unit, int element
   DesignValues scratch;
   const Calculation calculation = CalculateFrequency(scratch, frequencyMHz, unit);
   if (calculation.error) return calculation.error;
-  for (const BoxWrite& write : calculation) {
-    texts[static_cast<std::size_t>(write.box)] =
-        QString::fromStdString(FormatDimension(write.value, separator));
-  }
+  const BoxTexts shown = FormatResults(calculation, separator);
+  for (std::size_t box = 0; box < kResultBoxCount; ++box) texts[box] = QString::fromStdString(shown[box]);
   values = ValuesOf(calculation);
   assembly = Assemble(values, elements);
   return std::nullopt;
@@ -60,19 +59,23 @@ QPageSize LocalePageSize(const QLocale& locale) {
                                                                            : QPageSize::A4);
 }
 
-QString WritePlanPdf(const Plan& plan, const QString& path, const QLocale& locale) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return file.errorString();
+QByteArray PlanPdf(const Plan& plan, const QLocale& locale) {
+  QByteArray pdf;
+  QBuffer buffer(&pdf);
+  buffer.open(QIODevice::WriteOnly);
   {
-    QPdfWriter writer(&file);
+    QPdfWriter writer(&buffer);
     writer.setTitle(plan.title);
     writer.setCreator(QCoreApplication::applicationName());
     writer.setPageSize(LocalePageSize(locale));
     writer.setPageMargins(PlanMargins(), QPageLayout::Millimeter);
     PaintPlan(writer, plan);
   }  // the PDF is complete when the writer's painter has ended
-  if (!file.commit()) return file.errorString();
-  return QString();
+  return pdf;
+}
+
+QString WritePlanPdf(const Plan& plan, const QString& path, const QLocale& locale) {
+  return SaveFile(path, PlanPdf(plan, locale));
 }
 
 }  // namespace quill::ui

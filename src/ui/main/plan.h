@@ -6,6 +6,7 @@
 // centimetres with the tape measure's readings beside it. Painted as vectors
 // and text on any paged device: a printer, or a PDF.
 
+#include <QByteArray>
 #include <QString>
 #include <array>
 #include <optional>
@@ -62,9 +63,12 @@ QPageSize LocalePageSize(const QLocale& locale);
 // paintable area and centred across it.
 void PaintPlan(QPagedPaintDevice& device, const Plan& plan);
 
-// Writes the plan as a one-page PDF in `locale`'s paper size. The PDF is
-// written under a temporary name and takes `path`'s place only when
-// complete, so a failure leaves an earlier file as it was. Returns what went
+// The plan as a one-page PDF in `locale`'s paper size.
+QByteArray PlanPdf(const Plan& plan, const QLocale& locale);
+
+// Writes PlanPdf() to `path` through SaveFile (savefile.h): made whole in
+// memory first, so a regular file is replaced only by a complete plan, and
+// "-", a FIFO or a device get it as Unix tools write them. Returns what went
 // wrong, or an empty text.
 QString WritePlanPdf(const Plan& plan, const QString& path, const QLocale& locale);
 

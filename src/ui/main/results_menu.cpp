@@ -3,17 +3,16 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QDir>
 #include <QFileDialog>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QStandardPaths>
 
 #include "calc/format.h"
 #include "ui/common/controls.h"
 #include "ui/common/picturebox.h"
+#include "ui/common/savefile.h"
 #include "ui/main/dimension_names.h"
 #include "ui/main/elementcount.h"
 #include "ui/main/form1.h"
@@ -126,8 +125,7 @@ void ResultsMenu::savePlan() {
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setNameFilter(tr("PDF files (*.pdf)"));
   dialog.setDefaultSuffix(QStringLiteral("pdf"));
-  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  dialog.setDirectory(documents.isEmpty() ? QDir::homePath() : documents);
+  dialog.setDirectory(DefaultSaveFolder());
   dialog.selectFile(
       QStringLiteral("quillbeam-%1-MHz.pdf").arg(QString::number(form_->shown()->frequencyMHz)));
   if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
