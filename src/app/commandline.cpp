@@ -51,15 +51,19 @@ struct Options {
       QStringLiteral("The model's tube diameter in millimetres (default: 6 mm at 146 MHz, scaled with the "
                      "wavelength)."),
       QStringLiteral("MM")};
+  QCommandLineOption model{
+      QStringLiteral("model"),
+      QStringLiteral("Runs the NEC-2 model in nec2c and prints what the antenna will do: "
+                     "feed impedance, SWR on 50 ohms, gain and front-to-back ratio.")};
   QCommandLineOption elements{QStringLiteral("elements"),
                               QStringLiteral("The model's number of elements, 3 (default) to 10."),
                               QStringLiteral("N")};
 
   QList<QCommandLineOption> all() const {
-    return {help, version, frequency, unit, format, plan, nec, diameter, elements};
+    return {help, version, frequency, unit, format, plan, nec, model, diameter, elements};
   }
   QList<const QCommandLineOption*> calculationOnly() const {
-    return {&unit, &format, &plan, &nec, &diameter, &elements};
+    return {&unit, &format, &plan, &nec, &model, &diameter, &elements};
   }
   QList<const QCommandLineOption*> necOnly() const { return {&diameter, &elements}; }
 };
@@ -118,7 +122,15 @@ Request calculationRequest(const QCommandLineParser& parser, const Options& opti
     request.planFile = parser.value(options.plan);
     if (request.planFile.isEmpty()) return badUsage(QStringLiteral("--plan needs a file name"));
   }
-  if (parser.isSet(options.nec)) {
+  if (parser.isSet(options.model)) {
+    if (parser.isSet(options.nec) || parser.isSet(options.plan) || parser.isSet(options.unit))
+      return badUsage(QStringLiteral("--model takes no --nec, --plan or --unit"));
+    auto value = [&parser](const QCommandLineOption& o) {
+      return parser.isSet(o) ? std::optional(parser.value(o)) : std::nullopt;
+    };
+    request.model = ModelCommand{request.frequency, value(options.diameter), value(options.elements),
+                                 parser.value(options.format)};
+  } else if (parser.isSet(options.nec)) {
     NecCommand nec{request.frequency, parser.value(options.nec), std::nullopt, std::nullopt};
     if (nec.file.isEmpty()) return badUsage(QStringLiteral("--nec needs a file name"));
     if (parser.isSet(options.diameter)) nec.diameter = parser.value(options.diameter);
@@ -171,6 +183,7 @@ QString writePlan(const Request& request, float frequencyMHz) {
 }
 
 int calculate(const Request& request) {
+  if (request.model) return RunModelCommand(*request.model);
   // The model checks its own options first, then the frequency.
   if (request.nec) {
     if (const int status = RunNecCommand(*request.nec); status != kDone) return status;

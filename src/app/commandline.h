@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <optional>
 
+#include "app/modelcommand.h"
 #include "app/neccommand.h"
 #include "calc/design.h"
 
@@ -33,6 +34,8 @@ struct Request {
   QString planFile;  // --plan, or empty
   // --nec FILE [--diameter MM] [--elements N]: the NEC-2 model, or nothing.
   std::optional<NecCommand> nec;
+  // --model [--diameter MM] [--elements N]: the model run in nec2c, or nothing.
+  std::optional<ModelCommand> model;
 };
 
 // Reads the command line; needs no QCoreApplication and no display.
