@@ -33,6 +33,10 @@ constexpr QSize kSmallest{640, 560};
 // The diameter as first offered, as in the export dialog.
 constexpr int kDiameterDigits = 3;
 constexpr int kBusyWidth = 120;
+// Room in the input boxes for this many digits.
+constexpr int kInputDigits = 8;
+// The summary's values a little larger than their names.
+constexpr double kValueScale = 1.2;
 const char* const kSummaryNames[] = {
     "Feed impedance:", "SWR:", "Gain towards the directors:", "Front-to-back ratio:", "Lowest SWR:"};
 
@@ -74,6 +78,9 @@ ModelWindow::ModelWindow(Form1* form, QWidget* parent)
   copyButton_ = new QPushButton(tr("&Copy results"));
   copyButton_->setToolTip(tr("Copies the results as text (Ctrl+Shift+C)"));
 
+  const int inputWidth = fontMetrics().horizontalAdvance(QString(kInputDigits, QLatin1Char('0')));
+  for (QLineEdit* box : {diameter_, reference_}) box->setMaximumWidth(inputWidth);
+
   auto* inputs = new QHBoxLayout;
   auto addInput = [inputs](const QString& name, QWidget* input) {
     auto* label = new QLabel(name);
@@ -107,8 +114,11 @@ ModelWindow::ModelWindow(Form1* form, QWidget* parent)
   bold.setBold(true);
   heading_->setFont(bold);
   auto* summary = new QFormLayout;
+  QFont valueFont = bold;
+  valueFont.setPointSizeF(valueFont.pointSizeF() * kValueScale);
   for (const char* name : kSummaryNames) {
     auto* value = new QLabel;
+    value->setFont(valueFont);
     // Focusable and selectable, so that a screen reader reads each value
     // with its name and a user can copy it.
     value->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
