@@ -41,7 +41,7 @@ QString changed(QString text, Change change) {
   const qsizetype third = text.lastIndexOf(QLatin1String("--------- FREQUENCY"));
   switch (change) {
     case Change::BlankSense:
-      text.replace(QRegularExpression(QStringLiteral("(\\n +90\\.00 +180\\.00 .{46})RIGHT")),
+      text.replace(QRegularExpression(QStringLiteral("(\\n +90\\.00 +180\\.00 +(?:\\S+ +){5})RIGHT")),
                    QStringLiteral("\\1     "));
       break;
     case Change::NoPower:
