@@ -66,6 +66,8 @@ std::string FrequencyText(double mhz) {
   return ShortestText(value);
 }
 
+std::string KilohertzText(double mhz) { return ShortestText(rounded(mhz, kMhzDecimalsShown)); }
+
 std::string SwrText(double swr, int decimals) {
   return std::isfinite(swr) ? ShortestText(rounded(swr, decimals)) : "null";
 }
@@ -74,14 +76,14 @@ std::string ModelAsText(const Results& results) {
   const SweepPoint& at = results.atFrequency();
   const SweepPoint& lowest = results.lowestSwr();
   std::string out = "Quillbeam of " + std::to_string(results.elements) + " elements for " +
-                    FrequencyText(results.designFrequencyMHz) + " MHz, tubes " +
+                    KilohertzText(results.designFrequencyMHz) + " MHz, tubes " +
                     ShortestText(results.diameterMm) + " mm, modelled by nec2c\n";
-  out += "At " + FrequencyText(at.frequencyMHz) + " MHz: " + impedance(at) + ", SWR " +
+  out += "At " + KilohertzText(at.frequencyMHz) + " MHz: " + impedance(at) + ", SWR " +
          FixedText(at.swr, kSwrDecimalsShown) + " on " + ShortestText(results.referenceOhms) + " ohms\n";
   out += "Gain towards the directors " + FixedText(at.gainDbi, kGainDecimals) + " dBi, front-to-back " +
          FixedText(at.frontToBackDb, kGainDecimals) + " dB\n";
   out += "Lowest SWR " + FixedText(lowest.swr, kSwrDecimalsShown) + " at " +
-         FrequencyText(lowest.frequencyMHz) + " MHz\n";
+         KilohertzText(lowest.frequencyMHz) + " MHz\n";
   out += std::string(kLeftOut) + "\n\n";
   constexpr std::size_t kWidths[] = {10, 9, 9, 7, 9, 8};
   const char* const kHeads[] = {"MHz", "R ohms", "X ohms", "SWR", "Gain dBi", "F/B dB"};

@@ -30,6 +30,8 @@ std::string ModelAsJson(const Results& results);
 // (the design frequency's own precision), R, X and gains as nec2c printed
 // them, the SWR to three decimals.
 std::string FrequencyText(double mhz);
+// MHz to the kHz, as a builder reads a frequency: "150.529".
+std::string KilohertzText(double mhz);
 std::string SwrText(double swr, int decimals = 3);
 std::string FixedText(double value, int decimals);
 // The shortest text that reads back as the same double.

@@ -50,8 +50,9 @@ std::optional<double> readNumber(const QString& text) {
 
 // Numbers in the user's locale: what the summary shows.
 QString fixed(double value, int decimals) { return QLocale().toString(value, 'f', decimals); }
+// To the kHz, as the copied text gives it.
 QString mhz(double value) {
-  return QLocale().toString(QString::fromStdString(nec::FrequencyText(value)).toDouble(), 'g', 7);
+  return QLocale().toString(QString::fromStdString(nec::KilohertzText(value)).toDouble(), 'g', 10);
 }
 
 QString impedance(const nec::SweepPoint& p) {
