@@ -109,15 +109,9 @@ class TestModelWindow : public QObject {
     QTest::newRow("diameter not a number") << "six"
                                            << "50"
                                            << "The tube diameter is not a number.";
-    QTest::newRow("diameter too thick") << "80"
-                                        << "50"
-                                        << "too thick";
     QTest::newRow("reference 0") << "6"
                                  << "0"
                                  << "reference impedance must be a number of ohms greater than 0";
-    QTest::newRow("reference not a number") << "6"
-                                            << "x"
-                                            << "reference impedance must be";
   }
   void badValuesRunNothing() {
     QFETCH(QString, diameter);
@@ -135,15 +129,12 @@ class TestModelWindow : public QObject {
     QCOMPARE(fake.pid(), 0);
   }
 
-  // Each failure is one sentence naming nec2c, in the window.
+  // A failure is one sentence naming nec2c, in the window (test_model_command
+  // has every one); the window's run has its own clock.
   void failuresAreSaid_data() {
     QTest::addColumn<int>("how");  // a FakeNec, or -1 for none on PATH
     QTest::addColumn<QString>("said");
     QTest::newRow("no nec2c") << -1 << "The model needs nec2c: sudo apt install nec2c";
-    QTest::newRow("exit 8")
-        << int(FakeNec::ExitEight)
-        << "nec2c stopped with exit status 8 and gave no results (floating point exception).";
-    QTest::newRow("no results") << int(FakeNec::NoResults) << "nec2c ran, but its output holds no results.";
     QTest::newRow("a hang") << int(FakeNec::Hang) << "nec2c took longer than 0.5 s and was stopped.";
   }
   void failuresAreSaid() {

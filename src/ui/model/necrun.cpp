@@ -1,11 +1,13 @@
 #include "ui/model/necrun.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <csignal>
 
 #include "calc/necdeck.h"
 
@@ -15,6 +17,38 @@ namespace {
 const QString kNec2c = QStringLiteral("nec2c");
 // How long a killed nec2c gets to be reaped.
 constexpr int kReapMs = 5000;
+// How often a waiting command line looks for a signal to end.
+constexpr int kSignalCheckMs = 50;
+
+// The signal that asked the command line to end while nec2c ran, or 0.
+volatile std::sig_atomic_t endingSignal = 0;
+extern "C" void noteEndingSignal(int signal) { endingSignal = signal; }
+
+// While it lives, Ctrl+C, a hang-up or a termination request is noted
+// instead of ending the program at once, so that nec2c can be ended and the
+// run's folder removed first; then the signal ends the program as it would
+// have.
+class EndingSignals {
+ public:
+  EndingSignals() {
+    endingSignal = 0;
+    struct sigaction noting {};
+    noting.sa_handler = noteEndingSignal;
+    sigemptyset(&noting.sa_mask);
+    for (std::size_t i = 0; i < std::size(kSignals); ++i) sigaction(kSignals[i], &noting, &before_[i]);
+  }
+  ~EndingSignals() {
+    for (std::size_t i = 0; i < std::size(kSignals); ++i) sigaction(kSignals[i], &before_[i], nullptr);
+  }
+  static bool noted() { return endingSignal != 0; }
+  static void endAsAsked() {
+    if (endingSignal != 0) std::raise(endingSignal);
+  }
+
+ private:
+  static constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP};
+  struct sigaction before_[std::size(kSignals)]{};
+};
 
 // A run's folder with the deck in it, or why there is none.
 struct Prepared {
@@ -121,17 +155,27 @@ void kill(QProcess& process) {
 QString NecMissing() { return QStringLiteral("The model needs nec2c: sudo apt install nec2c"); }
 
 NecOutcome RunNec(const NecJob& job, std::chrono::milliseconds limit) {
-  Prepared prepared = prepare(job);
-  if (!prepared.folder) return {std::nullopt, prepared.failure};
-  QProcess process;
-  process.setProcessChannelMode(QProcess::SeparateChannels);
-  process.start(prepared.program, prepared.arguments);
-  if (!process.waitForStarted()) return {std::nullopt, notStarted(process)};
-  if (!process.waitForFinished(int(limit.count()))) {
-    kill(process);
-    return {std::nullopt, timedOut(limit)};
-  }
-  return result(process, *prepared.folder, job);
+  NecOutcome outcome;
+  {
+    const EndingSignals noting;
+    Prepared prepared = prepare(job);
+    if (!prepared.folder) return {std::nullopt, prepared.failure};
+    QProcess process;
+    process.start(prepared.program, prepared.arguments);
+    if (!process.waitForStarted()) return {std::nullopt, notStarted(process)};
+    const QDeadlineTimer deadline(limit);
+    while (!process.waitForFinished(kSignalCheckMs) && process.state() != QProcess::NotRunning) {
+      if (deadline.hasExpired() || EndingSignals::noted()) break;
+    }
+    if (process.state() != QProcess::NotRunning) {
+      kill(process);
+      outcome.failure = timedOut(limit);
+    } else {
+      outcome = result(process, *prepared.folder, job);
+    }
+  }  // nec2c has ended, its folder is gone and the signals are as they were
+  EndingSignals::endAsAsked();
+  return outcome;
 }
 
 // The run going on. The process is deleted later, as it may be the one

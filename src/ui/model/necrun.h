@@ -40,7 +40,9 @@ struct NecJob {
   std::string program;
 };
 
-// Runs nec2c and waits for it, at most `limit`.
+// Runs nec2c and waits for it, at most `limit`; for a command line. A
+// SIGINT, SIGTERM or SIGHUP while it waits ends nec2c and removes the run's
+// folder before the signal ends the program.
 NecOutcome RunNec(const NecJob& job, std::chrono::milliseconds limit = kNecTimeLimit);
 
 // One run at a time, in the background.
