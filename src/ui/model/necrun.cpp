@@ -1,5 +1,7 @@
 #include "ui/model/necrun.h"
 
+#include <sys/prctl.h>
+
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -144,6 +146,11 @@ QString notStarted(QProcess& process) {
   return QStringLiteral("nec2c could not be started: %1.").arg(process.errorString());
 }
 
+// nec2c ends with the program, however the program ends.
+void endWithUs(QProcess& process) {
+  process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
+}
+
 void kill(QProcess& process) {
   if (process.state() == QProcess::NotRunning) return;
   process.kill();
@@ -161,6 +168,7 @@ NecOutcome RunNec(const NecJob& job, std::chrono::milliseconds limit) {
     Prepared prepared = prepare(job);
     if (!prepared.folder) return {std::nullopt, prepared.failure};
     QProcess process;
+    endWithUs(process);
     process.start(prepared.program, prepared.arguments);
     if (!process.waitForStarted()) return {std::nullopt, notStarted(process)};
     const QDeadlineTimer deadline(limit);
@@ -231,6 +239,7 @@ void NecRun::start(const NecJob& job) {
   connect(process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
     if (error == QProcess::FailedToStart) end({std::nullopt, notStarted(*current_->process)});
   });
+  endWithUs(*process);
   process->start(prepared.program, prepared.arguments);
   if (current_) clock_.start(limit_);
 }
