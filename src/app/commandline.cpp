@@ -139,7 +139,7 @@ Request calculationRequest(const QCommandLineParser& parser, const Options& opti
   } else {
     for (const QCommandLineOption* option : options.necOnly()) {
       if (parser.isSet(*option))
-        return badUsage(QStringLiteral("--%1 needs --nec").arg(option->names().constLast()));
+        return badUsage(QStringLiteral("--%1 needs --nec or --model").arg(option->names().constLast()));
     }
   }
   request.printResults = (request.planFile.isEmpty() && !request.nec) || parser.isSet(options.format);
