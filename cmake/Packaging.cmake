@@ -25,8 +25,9 @@ add_subdirectory(packaging)
 
 # The Debian package. Its library dependencies are read off the binary by
 # dpkg-shlibdeps (package dpkg-dev); the fonts the windows are laid out for
-# are named here, as no library asks for them, and xdg-utils is recommended
-# for the web link (Qt opens links with xdg-open).
+# are named here, as no library asks for them, xdg-utils is recommended
+# for the web link (Qt opens links with xdg-open) and nec2c for the model
+# window and --model, which run it.
 set(CPACK_PACKAGE_NAME quillcalc)
 set(CPACK_PACKAGE_VENDOR "quillcalc")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -45,7 +46,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.example.org/quillcalc/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, nec2c")
 # cpack installs through packaging/ alone, so that it never rewrites the
 # build tree's install_manifest.txt (the top-level install script writes it).
 set(CPACK_INSTALL_CMAKE_PROJECTS "${CMAKE_BINARY_DIR}/packaging;quillcalc;ALL;/")

@@ -57,6 +57,10 @@ struct Options {
       QStringLiteral("The model's tube diameter in millimetres, with the locale's decimal separator or "
                      "\".\" (default: 6 mm at 146 MHz, scaled with the wavelength)."),
       QStringLiteral("MM")};
+  QCommandLineOption model{
+      QStringLiteral("model"),
+      QStringLiteral("Runs the NEC-2 model in nec2c and prints what the antenna will do: "
+                     "feed impedance, SWR on 50 ohms, gain and front-to-back ratio.")};
   QCommandLineOption elements{QStringLiteral("elements"),
                               QStringLiteral("The number of elements of the model, the plan and the "
                                              "listings, %1 (default) to %2.")
@@ -65,17 +69,17 @@ struct Options {
                               QStringLiteral("N")};
 
   QList<QCommandLineOption> all() const {
-    return {help, version, frequency, unit, format, plan, nec, diameter, elements};
+    return {help, version, frequency, unit, format, plan, nec, model, diameter, elements};
   }
   QList<const QCommandLineOption*> calculationOnly() const {
-    return {&unit, &format, &plan, &nec, &diameter, &elements};
+    return {&unit, &format, &plan, &nec, &model, &diameter, &elements};
   }
   QList<const QCommandLineOption*> necOnly() const { return {&diameter}; }
 
   // The option named `name` (without its dashes), or none.
   const QCommandLineOption* named(QStringView name) const {
     for (const QCommandLineOption* option :
-         {&help, &version, &frequency, &unit, &format, &plan, &nec, &diameter, &elements}) {
+         {&help, &version, &frequency, &unit, &format, &plan, &nec, &model, &diameter, &elements}) {
       if (option->names().contains(name)) return option;
     }
     return nullptr;
@@ -144,7 +148,8 @@ QString helpText(QCommandLineParser& parser) {
              "  quillcalc --frequency 432.1 --unit cm --format json\n"
              "  quillcalc --frequency 146 --plan quillbeam-146.pdf\n"
              "  quillcalc --frequency 146 --plan - | lpr\n"
-             "  quillcalc --frequency 146 --nec beam.nec --diameter 6\n");
+             "  quillcalc --frequency 146 --nec beam.nec --diameter 6\n"
+             "  quillcalc --frequency 146 --model --elements 5 --format json\n");
 }
 
 Request badUsage(const QString& problem) {
@@ -224,7 +229,15 @@ Request calculationRequest(const QCommandLineParser& parser, const Options& opti
                           .arg(nec::kMostElements));
     }
   }
-  if (parser.isSet(options.nec)) {
+  if (parser.isSet(options.model)) {
+    if (parser.isSet(options.nec) || parser.isSet(options.plan) || parser.isSet(options.unit))
+      return badUsage(QStringLiteral("--model: takes no --nec, --plan or --unit"));
+    auto value = [&parser](const QCommandLineOption& o) {
+      return parser.isSet(o) ? std::optional(parser.value(o)) : std::nullopt;
+    };
+    request.model = ModelCommand{QString::fromStdString(request.frequency), value(options.diameter),
+                                 value(options.elements), request.format};
+  } else if (parser.isSet(options.nec)) {
     NecCommand nec{QString::fromStdString(request.frequency), parser.value(options.nec), std::nullopt,
                    std::nullopt};
     if (nec.file.isEmpty())
@@ -235,7 +248,7 @@ Request calculationRequest(const QCommandLineParser& parser, const Options& opti
   } else {
     for (const QCommandLineOption* option : options.necOnly()) {
       if (parser.isSet(*option))
-        return badUsage(QStringLiteral("--%1: needs --nec").arg(option->names().constLast()));
+        return badUsage(QStringLiteral("--%1: needs --nec or --model").arg(option->names().constLast()));
     }
   }
   request.printResults = (request.planFile.isEmpty() && !request.nec) || parser.isSet(options.format);
@@ -280,6 +293,7 @@ QString writePlan(const Request& request, float frequencyMHz, std::optional<RunT
 }
 
 int calculate(const Request& request) {
+  if (request.model) return RunModelCommand(*request.model);
   // Both units' values are on the plan: the other one must not fail where
   // this one passed (an overflow in centimetres only), after the model was
   // written.
@@ -340,11 +354,13 @@ Request ParseCommandLine(const QStringList& arguments) {
       QStringLiteral("Works out the element lengths and boom spacings of a Quillbeam antenna.\n"
                      "Type the frequency in MHz into the main window and press INCHES or CM.\n"
                      "Right-click the drawing for a menu: Copy results (Ctrl+Shift+C), Print plan\n"
-                     "(Ctrl+P), Save plan as PDF (Ctrl+S) and Export NEC model.\n"
-                     "With --frequency it opens no window and needs no display: it prints the results\n"
-                     "or writes the plan or the NEC-2 model, then exits with 0, 1 (an output could not\n"
-                     "be written), 2 (bad usage, or a model that cannot be made) or 3 (the frequency\n"
-                     "cannot be calculated). Without it, any argument but these options and Qt's own\n"
+                     "(Ctrl+P), Save plan as PDF (Ctrl+S), Export NEC model and Model the antenna\n"
+                     "(Ctrl+M).\n"
+                     "With --frequency it opens no window and needs no display: it prints the results,\n"
+                     "writes the plan or the NEC-2 model, or runs the model in nec2c, then exits with\n"
+                     "0, 1 (an output could not be written), 2 (bad usage, or a model that cannot be\n"
+                     "made), 3 (the frequency cannot be calculated) or 4 (nec2c could not run the\n"
+                     "model). Without it, any argument but these options and Qt's own\n"
                      "(-platform, -style, -reverse, ...) is bad usage, and no window opens.\n"
                      "See quillcalc(1) for the windows, the exit statuses and the environment."));
   // Not addHelpOption(): its --help-all lists Qt's options, which only

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "app/modelcommand.h"
 #include "app/neccommand.h"
 #include "calc/design.h"
 #include "calc/necmodel.h"
@@ -20,7 +21,7 @@ struct Request {
     Calculate,  // --frequency: results on stdout and/or files, no window
     BadUsage,
   };
-  enum class Format { Text, Csv, Json };
+  using Format = ListingFormat;
 
   Action action = Action::Windows;
   QString reply;    // Help, Version: what to print
@@ -37,6 +38,8 @@ struct Request {
   int elements = nec::kFewestElements;
   // --nec FILE [--diameter MM] [--elements N]: the NEC-2 model, or nothing.
   std::optional<NecCommand> nec;
+  // --model [--diameter MM] [--elements N]: the model run in nec2c, or nothing.
+  std::optional<ModelCommand> model;
 };
 
 // Reads the command line; needs no QCoreApplication and no display.

@@ -49,6 +49,13 @@ QString ErrorMessage(const RunTimeError& error) { return errorText(error, QStrin
 
 QString ErrorLine(const RunTimeError& error) { return errorText(error, QStringLiteral(" ")); }
 
+QString AsClause(QString sentence) {
+  if (sentence.endsWith(QLatin1Char('.'))) sentence.chop(1);
+  if (!sentence.isEmpty() && !(sentence.size() > 1 && sentence[1].isUpper()))
+    sentence[0] = sentence[0].toLower();
+  return sentence;
+}
+
 QString FileInMessage(const QString& path) {
   return path == QLatin1String("-") ? QStringLiteral("standard output") : path;
 }

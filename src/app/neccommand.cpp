@@ -22,53 +22,57 @@ QString optionAt(nec::Problem problem) {
   }
 }
 
-// The dialog's sentence in the command line's style: lower case, no full
-// stop at the end.
-QString asClause(const std::string& sentence) {
-  QString clause = QString::fromStdString(sentence);
-  if (clause.endsWith(QLatin1Char('.'))) clause.chop(1);
-  if (!clause.isEmpty() && !(clause.size() > 1 && clause[1].isUpper()))
-    clause[0] = clause[0].toLower();  // not NEC
-  return clause;
-}
-
 }  // namespace
 
-int RunNecCommand(const NecCommand& command, std::FILE* errors) {
+std::optional<nec::Model> ModelOfOptions(const QString& frequency, const std::optional<QString>& diameterText,
+                                         const std::optional<QString>& elementsText, std::FILE* errors,
+                                         int& status) {
+  status = kExitBadUsage;
   std::optional<double> diameter;
-  if (command.diameter) {
-    diameter = ui::ReadLocaleNumber(*command.diameter);
+  if (diameterText) {
+    diameter = ui::ReadLocaleNumber(*diameterText);
     if (!diameter) {
-      SayOnStderr(QStringLiteral("--diameter: '%1' is not a number of millimetres").arg(*command.diameter),
+      SayOnStderr(QStringLiteral("--diameter: '%1' is not a number of millimetres").arg(*diameterText),
                   errors);
-      return kExitBadUsage;
+      return std::nullopt;
     }
   }
   int elements = nec::kFewestElements;
-  if (command.elements) {
+  if (elementsText) {
     bool ok = false;
-    elements = command.elements->trimmed().toInt(&ok);
+    elements = elementsText->trimmed().toInt(&ok);
     if (!ok) {
       SayOnStderr(QStringLiteral("--elements: '%1' is not a whole number from %2 to %3")
-                      .arg(*command.elements)
+                      .arg(*elementsText)
                       .arg(nec::kFewestElements)
                       .arg(nec::kMostElements),
                   errors);
-      return kExitBadUsage;
+      return std::nullopt;
     }
   }
-
-  const nec::Outcome outcome = nec::BuildModel(command.frequency.toStdString(), diameter, elements);
+  nec::Outcome outcome = nec::BuildModel(frequency.toStdString(), diameter, elements);
   if (outcome.error) {
     SayOnStderr(ErrorLine(*outcome.error), errors);
-    return kExitCalculationFailed;
+    status = kExitCalculationFailed;
+    return std::nullopt;
   }
   if (!outcome.model) {
-    SayOnStderr(optionAt(outcome.problem) + QStringLiteral(": ") + asClause(outcome.message), errors);
-    return kExitBadUsage;
+    SayOnStderr(
+        optionAt(outcome.problem) + QStringLiteral(": ") + AsClause(QString::fromStdString(outcome.message)),
+        errors);
+    return std::nullopt;
   }
+  status = kExitDone;
+  return std::move(outcome.model);
+}
 
-  const std::string deck = nec::Deck(*outcome.model, QUILLCALC_NAME " " QUILLCALC_VERSION);
+int RunNecCommand(const NecCommand& command, std::FILE* errors) {
+  int status = kExitDone;
+  const std::optional<nec::Model> model =
+      ModelOfOptions(command.frequency, command.diameter, command.elements, errors, status);
+  if (!model) return status;
+
+  const std::string deck = nec::Deck(*model, QUILLCALC_NAME " " QUILLCALC_VERSION);
   if (const QString failure = ui::SaveNecDeck(command.file, deck); !failure.isEmpty()) {
     SayOnStderr(QStringLiteral("--nec: cannot write %1: %2").arg(FileInMessage(command.file), failure),
                 errors);

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <optional>
 
+#include "calc/necmodel.h"
+
 namespace quill::app {
 
 // quillcalc --frequency TEXT --nec FILE [--diameter MM] [--elements N]: the
@@ -17,6 +19,15 @@ struct NecCommand {
   std::optional<QString> diameter;  // millimetres
   std::optional<QString> elements;
 };
+
+// The model of the command line's --frequency, --diameter and --elements
+// (without the last two, those the window offers first), or nothing after
+// saying on `errors` in one line why not; `status` is then the exit status
+// (bad usage for a diameter or count, a failed calculation as "INCHES"
+// would report it).
+std::optional<nec::Model> ModelOfOptions(const QString& frequency, const std::optional<QString>& diameter,
+                                         const std::optional<QString>& elements, std::FILE* errors,
+                                         int& status);
 
 // Writes the deck, or says on `errors` why not and writes nothing. Returns
 // the exit status (app/exitstatus.h): a diameter, count or frequency that

@@ -7,6 +7,8 @@
 
 #include "app/errors.h"
 #include "ui/main/form1.h"
+#include "ui/main/results_menu.h"
+#include "ui/model/modelwindow.h"
 #include "ui/notes/frmabout.h"
 #include "ui/weblink/web.h"
 
@@ -79,11 +81,11 @@ void keepUnmaximised(QWidget* window) {
 // Shows the one instance of `Window`, building it first if there is none:
 // `connectWindow` then wires the new window to the rest of the program.
 // Closing a window deletes it, so the next request builds it afresh.
-template <class Window, class Connect>
-Window* showSingle(Connect connectWindow) {
+template <class Window, class Connect, class Make>
+Window* showSingle(Connect connectWindow, Make make) {
   QPointer<Window>& window = instance<Window>();
   if (!window) {
-    window = new Window;
+    window = make();
     window->setAttribute(Qt::WA_DeleteOnClose, true);
     connectWindow(window.data());
     window->show();
@@ -96,6 +98,11 @@ Window* showSingle(Connect connectWindow) {
   return window;
 }
 
+template <class Window, class Connect>
+Window* showSingle(Connect connectWindow) {
+  return showSingle<Window>(connectWindow, [] { return new Window; });
+}
+
 void reportError(const RunTimeError& error) { ReportRunTimeError(error); }
 
 }  // namespace
@@ -105,6 +112,8 @@ Form1* ShowMainWindow() {
     QObject::connect(form, &Form1::notesRequested, form, [] { ShowNotesWindow(); });
     QObject::connect(form, &Form1::webLinkRequested, form, [] { ShowWebLinkWindow(); });
     QObject::connect(form, &Form1::runTimeError, form, &reportError);
+    QObject::connect(form->resultsMenu(), &ui::ResultsMenu::modelRequested, form,
+                     [form] { ShowModelWindow(form); });
   });
 }
 
@@ -117,8 +126,13 @@ web* ShowWebLinkWindow() {
       [](web* window) { QObject::connect(window, &web::launchFailed, window, &reportError); });
 }
 
+ui::ModelWindow* ShowModelWindow(Form1* form) {
+  return showSingle<ui::ModelWindow>([](ui::ModelWindow*) {}, [form] { return new ui::ModelWindow(form); });
+}
+
 Form1* MainWindow() { return instance<Form1>(); }
 frmAbout* NotesWindow() { return instance<frmAbout>(); }
 web* WebLinkWindow() { return instance<web>(); }
+ui::ModelWindow* ModelWindow() { return instance<ui::ModelWindow>(); }
 
 }  // namespace quill::app

@@ -6,6 +6,9 @@
 class Form1;
 class frmAbout;
 class web;
+namespace quill::ui {
+class ModelWindow;
+}
 
 namespace quill::app {
 
@@ -14,10 +17,14 @@ Form1* ShowMainWindow();
 // already open it is brought to the front instead of opening a second one.
 frmAbout* ShowNotesWindow();
 web* ShowWebLinkWindow();
+// The model window, following `form`'s calculations: one instance, without
+// an owner, like the notes.
+ui::ModelWindow* ShowModelWindow(Form1* form);
 
 // The open instances, or nullptr.
 Form1* MainWindow();
 frmAbout* NotesWindow();
 web* WebLinkWindow();
+ui::ModelWindow* ModelWindow();
 
 }  // namespace quill::app

@@ -9,11 +9,12 @@
 namespace quill::nec {
 namespace {
 
-// The sweep: 3 % either side of the design frequency in 0.25 % steps, fine
-// enough to find the lowest SWR, 25 frequencies in all.
-constexpr double kSweepStart = 0.97;
+// The sweep: 5 % either side of the design frequency in 0.25 % steps, fine
+// enough to find the lowest SWR and wide enough that it lies well inside
+// (at 146 MHz it is near +2.75 %); 41 frequencies, the middle one the design
+// frequency.
 constexpr double kSweepStep = 0.0025;
-constexpr int kSweepSteps = 25;
+constexpr double kSweepStart = 1 - kSweepStep * (kSweepFrequencies / 2);
 // The pattern: the horizontal plane (theta 90 degrees from the z axis, which
 // points up), all round in 5 degree steps.
 constexpr int kPatternDirections = 73;
@@ -47,6 +48,8 @@ void comments(std::string& deck, const Model& model, std::string_view program) {
   card("GW in metres: x along the boom towards the directors, y along the tubes,");
   card("z up. Fed at the driven element's left corner: tag " + std::to_string(model.sourceTag) +
        ", segment " + std::to_string(model.sourceSegment) + '.');
+  card("FR: " + std::to_string(kSweepFrequencies) + " frequencies from 5 % below to 5 % above, in 0.25 %");
+  card("steps. PT -1 leaves the currents out of the output; delete it to see them.");
 }
 
 // A deck's card: its two-letter name and its fields.
@@ -94,6 +97,15 @@ std::string wireFault(const Card& gw, std::map<int, int>& segmentsByTag) {
 
 }  // namespace
 
+std::vector<double> SweepFrequencies(const Model& model) {
+  const double f = model.frequencyMHz;
+  std::vector<double> frequencies;
+  // As nec2c steps through them: the start, then one step added at a time.
+  double at = kSweepStart * f;
+  for (int i = 0; i < kSweepFrequencies; ++i, at += kSweepStep * f) frequencies.push_back(at);
+  return frequencies;
+}
+
 std::string Deck(const Model& model, std::string_view program) {
   std::string deck;
   comments(deck, model, program);
@@ -104,10 +116,13 @@ std::string Deck(const Model& model, std::string_view program) {
             ' ' + point(wire.to) + ' ' + radius + '\n';
   }
   deck += "GE 0\n";
+  // No current tables: they are most of nec2c's output and nothing here
+  // reads them.
+  deck += "PT -1 0 0 0\n";
   // A voltage source of 1 V.
   deck += "EX 0 " + std::to_string(model.sourceTag) + ' ' + std::to_string(model.sourceSegment) + " 0 1 0\n";
   const double f = model.frequencyMHz;
-  deck += "FR 0 " + std::to_string(kSweepSteps) + " 0 0 " + number(kSweepStart * f) + ' ' +
+  deck += "FR 0 " + std::to_string(kSweepFrequencies) + " 0 0 " + number(kSweepStart * f) + ' ' +
           number(kSweepStep * f) + '\n';
   deck += "RP 0 1 " + std::to_string(kPatternDirections) + " 0 90 0 0 " +
           std::to_string(kPatternStepDegrees) + '\n';

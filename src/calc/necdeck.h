@@ -7,15 +7,26 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "calc/necmodel.h"
 
 namespace quill::nec {
 
+// How many frequencies the deck's sweep has: an odd number, so that the
+// middle one is the design frequency.
+inline constexpr int kSweepFrequencies = 41;
+
+// The frequencies of the sweep in MHz, in rising order, as nec2c steps
+// through them: from 5 % below to 5 % above the model's frequency in 0.25 %
+// steps.
+std::vector<double> SweepFrequencies(const Model& model);
+
 // The whole deck: comment cards (CM) that say what the model is and leaves
-// out, CE, one GW card per wire, GE (free space), the voltage source (EX),
-// a sweep from 3 % below to 3 % above the frequency (FR), the pattern in the
-// horizontal plane (RP) and EN. `program` names the program and its version.
+// out, CE, one GW card per wire, GE (free space), PT -1 (no current tables
+// in the output), the voltage source (EX), the sweep of SweepFrequencies
+// (FR), the pattern in the horizontal plane (RP) and EN. `program` names the
+// program and its version.
 std::string Deck(const Model& model, std::string_view program);
 
 // Ways in which a deck would make nec2c stop or run without a word and

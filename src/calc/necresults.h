@@ -5,6 +5,9 @@
 // radiation pattern in the horizontal plane at the design frequency.
 
 #include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace quill::nec {
@@ -43,5 +46,24 @@ struct Results {
     return sweep[lowest];
   }
 };
+
+// The standing-wave ratio of a feed impedance R + jX on a line of
+// `referenceOhms`; infinite where R is not positive.
+double Swr(double r, double x, double referenceOhms);
+
+// What ReadResults found in nec2c's output.
+struct Reading {
+  std::optional<Results> results;
+  std::string problem;  // why there are none: a phrase to follow "nec2c's output holds "
+};
+
+// Reads the output nec2c wrote for a deck whose sweep has `frequencies`
+// (SweepFrequencies of its model): the feed impedance of each frequency's
+// block, its pattern's total gain at azimuth 0 and 180 in the horizontal
+// plane, and the whole pattern of the middle block. Fills the sweep and the
+// pattern of a Results whose other fields are the caller's; the SWR is
+// worked out against `referenceOhms`. Results only if every frequency has
+// its block, in order, with an impedance and both gains, all numbers.
+Reading ReadResults(std::string_view output, const std::vector<double>& frequencies, double referenceOhms);
 
 }  // namespace quill::nec

@@ -312,7 +312,7 @@ class TestNec : public QObject {
       QVERIFY2(f[6].toDouble() > 0, qPrintable(m.captured(1)));
       ++steps;
     }
-    QCOMPARE(steps, 25);
+    QCOMPARE(steps, nec::kSweepFrequencies);
   }
 };
 

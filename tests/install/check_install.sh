@@ -131,7 +131,8 @@ case $mode in
       exit 1
     fi
     dpkg-deb --field "$deb" Package Version Architecture Section Depends Recommends
-    [ "$(dpkg-deb --field "$deb" Recommends)" = xdg-utils ] || fail "the package does not recommend xdg-utils"
+    [ "$(dpkg-deb --field "$deb" Recommends)" = "xdg-utils, nec2c" ] ||
+      fail "the package does not recommend xdg-utils and nec2c"
     [ "$(dpkg-deb --field "$deb" Package)" = quillcalc ] || fail "wrong package name"
     [ "$(dpkg-deb --field "$deb" Version)" = "$version" ] || fail "wrong package version"
     [ "$(dpkg-deb --field "$deb" Architecture)" = "$arch" ] || fail "wrong architecture"

@@ -112,8 +112,10 @@ class TestResultsMenu : public QObject {
     QVERIFY(!form->Picture1->childAt(blank));
     rightClick(blank);
     QVERIFY(menu()->isVisible());
-    QCOMPARE(menu()->actions().size(), 4);
+    QCOMPARE(menu()->actions().size(), 5);
     QCOMPARE(menu()->actions().first()->text(), QStringLiteral("Copy results"));
+    QCOMPARE(menu()->actions().last()->text(), QStringLiteral("Model the antenna…"));
+    QCOMPARE(menu()->actions().last()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_M));
     menu()->hide();
 
     // Buttons have no menu, boxes have their own editing menu.

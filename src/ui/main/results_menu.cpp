@@ -29,6 +29,7 @@ ResultsMenu::ResultsMenu(Form1* form) : QObject(form), form_(form), menu_(new QM
   add(tr("Print plan…"), QKeySequence(Qt::CTRL | Qt::Key_P), &ResultsMenu::printPlan);
   add(tr("Save plan as PDF…"), QKeySequence(Qt::CTRL | Qt::Key_S), &ResultsMenu::savePlan);
   add(tr("Export NEC model…"), QKeySequence(), &ResultsMenu::exportNecModel);
+  add(tr("Model the antenna…"), QKeySequence(Qt::CTRL | Qt::Key_M), &ResultsMenu::showModel);
 
   enableEntries();
   connect(form_, &Form1::resultsShown, this, &ResultsMenu::enableEntries);
@@ -148,6 +149,10 @@ bool ResultsMenu::savePdf(const QString& path) {
 void ResultsMenu::exportNecModel() {
   if (!form_->shown()) return;
   if (const auto error = ExportNecModel(form_)) emit form_->runTimeError(*error);
+}
+
+void ResultsMenu::showModel() {
+  if (form_->shown()) emit modelRequested();
 }
 
 void ResultsMenu::showProblem(const QString& title, const QString& text) {

@@ -50,6 +50,11 @@ class ResultsMenu : public QObject {
   // "Export NEC model…": the model of the last calculation's frequency,
   // through its dialog and a file dialog.
   void exportNecModel();
+  // "Model the antenna…": asks for the model window (modelRequested).
+  void showModel();
+
+ signals:
+  void modelRequested();
 
  private:
   // One entry of the menu: text, shortcut, what it does.

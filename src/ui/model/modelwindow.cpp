@@ -1,0 +1,279 @@
+#include "ui/model/modelwindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "calc/format.h"
+#include "calc/necreport.h"
+#include "ui/common/look.h"
+#include "ui/main/elementcount.h"
+#include "ui/main/form1.h"
+#include "ui/model/necrun.h"
+#include "ui/model/plots.h"
+
+namespace quill::ui {
+namespace {
+
+const char kTitle[] = "Model of the antenna";
+constexpr QSize kFirstSize{960, 720};
+constexpr QSize kSmallest{640, 560};
+// The diameter as first offered, as in the export dialog.
+constexpr int kDiameterDigits = 3;
+constexpr int kBusyWidth = 120;
+// Room in the input boxes for this many digits.
+constexpr int kInputDigits = 8;
+// The summary's values a little larger than their names.
+constexpr double kValueScale = 1.2;
+const char* const kSummaryNames[] = {
+    "Feed impedance:", "SWR:", "Gain towards the directors:", "Front-to-back ratio:", "Lowest SWR:"};
+
+// A number typed as the user's locale writes it, or with a point.
+std::optional<double> readNumber(const QString& text) {
+  bool ok = false;
+  double value = QLocale().toDouble(text.trimmed(), &ok);
+  if (!ok) value = QLocale::c().toDouble(text.trimmed(), &ok);
+  return ok ? std::optional(value) : std::nullopt;
+}
+
+// Numbers in the user's locale: what the summary shows.
+QString fixed(double value, int decimals) { return QLocale().toString(value, 'f', decimals); }
+// To the kHz, as the copied text gives it.
+QString mhz(double value) {
+  return QLocale().toString(QString::fromStdString(nec::KilohertzText(value)).toDouble(), 'g', 10);
+}
+
+QString impedance(const nec::SweepPoint& p) {
+  return QStringLiteral("%1 %2 j%3 Ω")
+      .arg(fixed(p.r, 1), p.x < 0 ? QStringLiteral("−") : QStringLiteral("+"), fixed(std::abs(p.x), 1));
+}
+
+}  // namespace
+
+ModelWindow::ModelWindow(Form1* form, QWidget* parent)
+    : QWidget(parent), form_(form), run_(new NecRun(this)) {
+  setWindowFlags(Qt::Window);
+  setWindowTitle(QString::fromLatin1(kTitle));
+  resize(kFirstSize);
+  setMinimumSize(kSmallest);
+
+  diameter_ = new QLineEdit;
+  elements_ = new QSpinBox;
+  elements_->setRange(nec::kFewestElements, nec::kMostElements);
+  elements_->setValue(SessionElements());
+  reference_ = new QLineEdit(QLocale().toString(nec::Results{}.referenceOhms));
+  runButton_ = new QPushButton(tr("&Run nec2c"));
+  runButton_->setAutoDefault(true);
+  copyButton_ = new QPushButton(tr("&Copy results"));
+  copyButton_->setToolTip(tr("Copies the results as text (Ctrl+Shift+C)"));
+
+  const int inputWidth = fontMetrics().horizontalAdvance(QString(kInputDigits, QLatin1Char('0')));
+  for (QLineEdit* box : {diameter_, reference_}) box->setMaximumWidth(inputWidth);
+
+  auto* inputs = new QHBoxLayout;
+  auto addInput = [inputs](const QString& name, QWidget* input) {
+    auto* label = new QLabel(name);
+    label->setBuddy(input);
+    inputs->addWidget(label);
+    inputs->addWidget(input);
+    inputs->addSpacing(12);
+  };
+  addInput(tr("Tube &diameter (mm):"), diameter_);
+  addInput(tr("&Elements (3 to 10):"), elements_);
+  addInput(tr("Reference &impedance (Ω):"), reference_);
+  inputs->addStretch();
+  inputs->addWidget(runButton_);
+  inputs->addWidget(copyButton_);
+
+  busy_ = new QProgressBar;
+  busy_->setRange(0, 0);  // no end known: it only says nec2c is at work
+  busy_->setTextVisible(false);
+  busy_->setFixedWidth(kBusyWidth);
+  busy_->setAccessibleName(tr("nec2c is running"));
+  busy_->hide();
+  status_ = new QLabel;
+  status_->setWordWrap(true);
+  status_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  auto* statusRow = new QHBoxLayout;
+  statusRow->addWidget(busy_);
+  statusRow->addWidget(status_, 1);
+
+  heading_ = new QLabel;
+  QFont bold = heading_->font();
+  bold.setBold(true);
+  heading_->setFont(bold);
+  auto* summary = new QFormLayout;
+  QFont valueFont = bold;
+  valueFont.setPointSizeF(valueFont.pointSizeF() * kValueScale);
+  for (const char* name : kSummaryNames) {
+    auto* value = new QLabel;
+    value->setFont(valueFont);
+    // Focusable and selectable, so that a screen reader reads each value
+    // with its name and a user can copy it.
+    value->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    value->setAccessibleName(tr(name).chopped(1));
+    summary->addRow(tr(name), value);
+    values_.append(value);
+  }
+
+  swrPlot_ = new SwrPlot;
+  impedancePlot_ = new ImpedancePlot;
+  patternPlot_ = new PatternPlot;
+  auto* plots = new QGridLayout;
+  plots->addWidget(swrPlot_, 0, 0);
+  plots->addWidget(impedancePlot_, 1, 0);
+  plots->addWidget(patternPlot_, 0, 1, 2, 1);
+  plots->setColumnStretch(0, 1);
+  plots->setColumnStretch(1, 1);
+
+  auto* leftOut = new QLabel(QString::fromUtf8(nec::kLeftOut.data(), qsizetype(nec::kLeftOut.size())));
+  leftOut->setWordWrap(true);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(inputs);
+  layout->addLayout(statusRow);
+  layout->addWidget(heading_);
+  layout->addLayout(summary);
+  layout->addLayout(plots, 1);
+  layout->addWidget(leftOut);
+
+  auto* copy = new QAction(tr("Copy results"), this);
+  copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+  copy->setShortcutContext(Qt::WindowShortcut);
+  addAction(copy);
+  connect(copy, &QAction::triggered, this, &ModelWindow::copyResults);
+  connect(copyButton_, &QPushButton::clicked, this, &ModelWindow::copyResults);
+  connect(runButton_, &QPushButton::clicked, this, &ModelWindow::runModel);
+  connect(diameter_, &QLineEdit::textEdited, this, &ModelWindow::userSetDiameter);
+  for (QLineEdit* box : {diameter_, reference_}) {
+    connect(box, &QLineEdit::returnPressed, this, &ModelWindow::runModel);
+  }
+  connect(elements_, &QSpinBox::valueChanged, this, [this](int count) {
+    SetSessionElements(count);
+    runModel();
+  });
+  connect(run_, &NecRun::finished, this, &ModelWindow::showResults);
+  connect(run_, &NecRun::failed, this, &ModelWindow::showFailure);
+  if (form_) connect(form_, &Form1::resultsShown, this, &ModelWindow::follow);
+
+  UseDesignLook(this);
+  clearResults();
+  follow();
+}
+
+ModelWindow::~ModelWindow() = default;
+
+void ModelWindow::closeEvent(QCloseEvent* event) {
+  run_->stop();
+  QWidget::closeEvent(event);
+}
+
+void ModelWindow::userSetDiameter() { userDiameter_ = true; }
+
+void ModelWindow::follow() {
+  if (!form_ || !form_->shown()) return;
+  frequencyMHz_ = form_->shown()->frequencyMHz;
+  if (!userDiameter_ && frequencyMHz_ > 0) {
+    diameter_->setText(QLocale().toString(nec::DefaultTubeDiameterMm(frequencyMHz_), 'g', kDiameterDigits));
+  }
+  if (elements_->value() != SessionElements()) {
+    const QSignalBlocker quiet(elements_);
+    elements_->setValue(SessionElements());
+  }
+  runModel();
+}
+
+void ModelWindow::runModel() {
+  run_->stop();
+  const std::optional<double> diameter = readNumber(diameter_->text());
+  const std::optional<double> reference = readNumber(reference_->text());
+  nec::Outcome outcome;
+  QWidget* wrong = diameter_;
+  if (!diameter) {
+    outcome.message = "The tube diameter is not a number.";
+  } else if (!reference || !(*reference > 0) || !std::isfinite(*reference)) {
+    outcome.message = "The reference impedance must be a number of ohms greater than 0.";
+    wrong = reference_;
+  } else {
+    outcome = nec::BuildModel(frequencyMHz_, *diameter, elements_->value());
+    if (outcome.problem == nec::Problem::Elements) wrong = elements_;
+  }
+  if (!outcome.model) {
+    clearResults();
+    showRunning(false);
+    status_->setText(QString::fromStdString(outcome.message));
+    if (outcome.problem != nec::Problem::Frequency && outcome.problem != nec::Problem::Calculation)
+      wrong->setFocus();
+    return;
+  }
+  setWindowTitle(tr("%1 – %2 MHz").arg(QString::fromLatin1(kTitle), mhz(frequencyMHz_)));
+  showRunning(true);
+  status_->setText(tr("nec2c is working out the model for %1 MHz…").arg(mhz(frequencyMHz_)));
+  run_->start(
+      {std::move(*outcome.model), *reference,
+       (QCoreApplication::applicationName() + QLatin1Char(' ') + QCoreApplication::applicationVersion())
+           .toStdString()});
+}
+
+void ModelWindow::showRunning(bool running) {
+  busy_->setVisible(running);
+  runButton_->setEnabled(true);
+}
+
+void ModelWindow::showResults(const nec::Results& results) {
+  showRunning(false);
+  results_ = results;
+  const nec::SweepPoint& at = results.atFrequency();
+  const nec::SweepPoint& lowest = results.lowestSwr();
+  status_->clear();
+  heading_->setText(tr("A Quillbeam of %1 elements for %2 MHz, tubes %3 mm, at the design frequency:")
+                        .arg(results.elements)
+                        .arg(mhz(results.designFrequencyMHz), QLocale().toString(results.diameterMm)));
+  const QStringList texts = {
+      impedance(at),
+      tr("%1 on %2 Ω").arg(fixed(at.swr, 2), QLocale().toString(results.referenceOhms)),
+      tr("%1 dBi").arg(fixed(at.gainDbi, 2)),
+      tr("%1 dB").arg(fixed(at.frontToBackDb, 2)),
+      tr("%1 at %2 MHz").arg(fixed(lowest.swr, 2), mhz(lowest.frequencyMHz)),
+  };
+  for (int i = 0; i < values_.size(); ++i) values_[i]->setText(texts[i]);
+  swrPlot_->setResults(results);
+  impedancePlot_->setResults(results);
+  patternPlot_->setResults(results);
+  copyButton_->setEnabled(true);
+}
+
+void ModelWindow::showFailure(const QString& failure) {
+  clearResults();
+  showRunning(false);
+  status_->setText(failure);
+}
+
+void ModelWindow::clearResults() {
+  results_.reset();
+  heading_->setText(tr("No results yet."));
+  for (QLabel* value : values_) value->setText(QStringLiteral("–"));
+  swrPlot_->clear();
+  impedancePlot_->clear();
+  patternPlot_->clear();
+  copyButton_->setEnabled(false);
+}
+
+void ModelWindow::copyResults() {
+  if (!results_) return;
+  QApplication::clipboard()->setText(QString::fromStdString(nec::ModelAsText(*results_)));
+}
+
+}  // namespace quill::ui

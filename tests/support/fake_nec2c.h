@@ -1,0 +1,66 @@
+#pragma once
+
+// A stand-in for nec2c on PATH, for the failures the real one cannot be made
+// to show on purpose: a crash's exit status, an output without results, a
+// hang. It writes its process id to "pid" in its folder.
+
+#include <QDir>
+#include <QFile>
+#include <QString>
+#include <QTemporaryDir>
+#include <csignal>
+
+namespace quill::test {
+
+enum class FakeNec { ExitEight, NoResults, Hang };
+
+class FakeNec2c {
+ public:
+  explicit FakeNec2c(FakeNec how) {
+    static const char* const kBodies[] = {
+        "echo 'nec2c: floating point exception' >&2\nexit 8\n",
+        "printf '  NUMERICAL ELECTROMAGNETICS CODE (nec2c)\\n' > \"$out\"\nexit 0\n",
+        "exec /bin/sleep 600\n",
+    };
+    QFile script(dir_.filePath(QStringLiteral("nec2c")));
+    script.open(QIODevice::WriteOnly);
+    script.write(QByteArray("#!/bin/sh\necho $$ > '") + dir_.filePath(QStringLiteral("pid")).toUtf8() +
+                 "'\nfor a; do case $a in -o*) out=${a#-o};; esac; done\n" + kBodies[int(how)]);
+    script.close();
+    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  }
+  QString folder() const { return dir_.path(); }
+  // The fake's process id once it has started, else 0.
+  qint64 pid() const {
+    QFile file(dir_.filePath(QStringLiteral("pid")));
+    return file.open(QIODevice::ReadOnly) ? file.readAll().trimmed().toLongLong() : 0;
+  }
+  bool alive() const { return pid() > 0 && ::kill(pid_t(pid()), 0) == 0; }
+
+ private:
+  QTemporaryDir dir_;
+};
+
+// PATH with only `folder` on it, and TMPDIR a fresh folder, for as long as it
+// lives.
+class ModelEnvironment {
+ public:
+  explicit ModelEnvironment(const QString& folder) : path_(qgetenv("PATH")), tmp_(qgetenv("TMPDIR")) {
+    qputenv("PATH", folder.toUtf8());
+    qputenv("TMPDIR", temporary_.path().toUtf8());
+  }
+  ~ModelEnvironment() {
+    qputenv("PATH", path_);
+    tmp_.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", tmp_);
+  }
+  // What runs left in TMPDIR.
+  QStringList leftOver() const {
+    return QDir(temporary_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+  }
+
+ private:
+  QByteArray path_, tmp_;
+  QTemporaryDir temporary_;
+};
+
+}  // namespace quill::test

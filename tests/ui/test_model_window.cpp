@@ -1,0 +1,182 @@
+// The model window: opened with Ctrl+M once there are results, it runs
+// Debian's nec2c in the background on the main window's frequency, follows
+// each calculation, refuses bad inputs without running, copies what --model
+// prints, and ends nec2c when it closes. A fake nec2c stands in for the
+// failures and for a run that takes long.
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QSpinBox>
+#include <QTest>
+
+#include "app/windows.h"
+#include "fake_nec2c.h"
+#include "gui_support.h"
+#include "run_program.h"
+#include "ui/common/controls.h"
+#include "ui/main/elementcount.h"
+#include "ui/model/modelwindow.h"
+#include "ui/model/necrun.h"
+
+using namespace quill;
+using test::FakeNec;
+using ui::ModelWindow;
+
+namespace {
+
+// Long enough for nec2c on a busy machine; the wait ends as soon as it is done.
+constexpr int kRunMs = 60000;
+
+void calculate(Form1* form, const QString& frequency) {
+  form->Text2->setText(frequency);
+  form->Command1_Click();
+}
+
+void type(QLineEdit* box, const QString& text) {
+  box->selectAll();
+  QTest::keyClicks(box, text);
+  QTest::keyClick(box, Qt::Key_Return);
+}
+
+}  // namespace
+
+class TestModelWindow : public QObject {
+  Q_OBJECT
+
+  Form1* form = nullptr;
+
+  ModelWindow* open() {
+    QTest::keyClick(form, Qt::Key_M, Qt::ControlModifier);
+    return app::ModelWindow();
+  }
+
+ private slots:
+  void initTestCase() { test::SetUpGuiTest(); }
+  void init() {
+    ui::SetSessionElements(nec::kFewestElements);
+    form = app::ShowMainWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(form));
+  }
+  void cleanup() { test::CloseAllWindows(); }
+
+  // Nothing of it before it is asked for; then the results of nec2c for the
+  // numbers on screen, which Ctrl+Shift+C copies as --model prints them.
+  void opensWithCtrlMAndShowsNec2cs() {
+    QVERIFY(!open());
+    QVERIFY(test::OpenWindows<ModelWindow>().isEmpty());
+    calculate(form, QStringLiteral("146"));
+    ModelWindow* window = open();
+    QVERIFY(window);
+    QVERIFY(window->windowTitle().contains(QLatin1String("Model")));
+    QCOMPARE(window->diameter()->text(), QStringLiteral("6"));
+    QTRY_VERIFY_WITH_TIMEOUT(window->results(), kRunMs);
+    QVERIFY(!window->busy()->isVisible());
+    QStringList shown;
+    for (QLabel* value : window->summary()) shown << value->text();
+    QCOMPARE(shown,
+             (QStringList{"58.8 − j41.9 Ω", "2.16 on 50 Ω", "7.75 dBi", "14.75 dB", "1.03 at 150.015 MHz"}));
+    QTest::keyClick(window, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(QApplication::clipboard()->text(),
+             test::RunProgram({"--frequency", "146", "--model", "--format", "text"}).out);
+    QCOMPARE(open(), window);  // one instance
+  }
+
+  // It follows every calculation, with a tube that scales with the frequency
+  // until the user types one, and the session's element count.
+  void followsTheCalculation() {
+    calculate(form, QStringLiteral("146"));
+    ModelWindow* window = open();
+    calculate(form, QStringLiteral("432"));
+    QCOMPARE(window->diameter()->text(), QStringLiteral("2.03"));
+    QTRY_VERIFY_WITH_TIMEOUT(window->results() && window->results()->designFrequencyMHz == 432, kRunMs);
+    window->elements()->setValue(4);
+    QCOMPARE(ui::SessionElements(), 4);
+    type(window->diameter(), QStringLiteral("5"));
+    calculate(form, QStringLiteral("222"));
+    QCOMPARE(window->diameter()->text(), QStringLiteral("5"));
+    QTRY_VERIFY_WITH_TIMEOUT(window->results() && window->results()->designFrequencyMHz == 222, kRunMs);
+    QCOMPARE(window->results()->elements, 4);
+    QVERIFY(window->results()->diameterMm == 5);
+  }
+
+  // A bad value says why and runs nothing.
+  void badValuesRunNothing_data() {
+    QTest::addColumn<QString>("diameter");
+    QTest::addColumn<QString>("reference");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("diameter not a number") << "six"
+                                           << "50"
+                                           << "The tube diameter is not a number.";
+    QTest::newRow("reference 0") << "6"
+                                 << "0"
+                                 << "reference impedance must be a number of ohms greater than 0";
+  }
+  void badValuesRunNothing() {
+    QFETCH(QString, diameter);
+    QFETCH(QString, reference);
+    QFETCH(QString, said);
+    calculate(form, QStringLiteral("146"));
+    ModelWindow* window = open();
+    test::FakeNec2c fake(FakeNec::Hang);
+    test::ModelEnvironment environment(fake.folder());
+    window->reference()->setText(reference);
+    type(window->diameter(), diameter);
+    QVERIFY2(window->status()->text().contains(said), qPrintable(window->status()->text()));
+    QVERIFY(!window->run()->running());
+    QVERIFY(!window->results());
+    QCOMPARE(fake.pid(), 0);
+  }
+
+  // A failure is one sentence naming nec2c, in the window (test_model_command
+  // has every one); the window's run has its own clock.
+  void failuresAreSaid_data() {
+    QTest::addColumn<int>("how");  // a FakeNec, or -1 for none on PATH
+    QTest::addColumn<QString>("said");
+    QTest::newRow("no nec2c") << -1 << "The model needs nec2c: sudo apt install nec2c";
+    QTest::newRow("a hang") << int(FakeNec::Hang) << "nec2c took longer than 0.5 s and was stopped.";
+  }
+  void failuresAreSaid() {
+    QFETCH(int, how);
+    QFETCH(QString, said);
+    test::FakeNec2c fake(how < 0 ? FakeNec::Hang : FakeNec(how));
+    QTemporaryDir empty;
+    test::ModelEnvironment environment(how < 0 ? empty.path() : fake.folder());
+    calculate(form, QStringLiteral("146"));
+    ModelWindow* window = open();
+    window->run()->setTimeLimit(std::chrono::milliseconds(500));
+    window->runModel();
+    QTRY_COMPARE_WITH_TIMEOUT(window->status()->text(), said, kRunMs);
+    QVERIFY(!window->busy()->isVisible());
+    QVERIFY(!window->results());
+    QVERIFY(!fake.alive());
+    QCOMPARE(environment.leftOver(), QStringList());
+  }
+
+  // While nec2c works, the main window calculates and the model window takes
+  // input; a new calculation replaces the run, and closing ends it.
+  void staysResponsiveAndClosingEndsNec2c() {
+    test::FakeNec2c fake(FakeNec::Hang);
+    test::ModelEnvironment environment(fake.folder());
+    calculate(form, QStringLiteral("146"));
+    ModelWindow* window = open();
+    QTRY_VERIFY(fake.alive());
+    const qint64 first = fake.pid();
+    QVERIFY(window->busy()->isVisible());
+    calculate(form, QStringLiteral("50.1"));
+    QCOMPARE(form->resultBox(ResultBox::Text4)->text(), QStringLiteral("124.0719"));
+    QCOMPARE(window->diameter()->text(), QStringLiteral("17.5"));
+    QTRY_VERIFY(fake.pid() != first && fake.alive());
+    QVERIFY(window->run()->running());
+    QVERIFY2(::kill(pid_t(first), 0) != 0, "the replaced run's nec2c still runs");
+    window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!app::ModelWindow());
+    QVERIFY2(!fake.alive(), "nec2c still runs after the window closed");
+    QCOMPARE(environment.leftOver(), QStringList());
+  }
+};
+
+QTEST_MAIN(TestModelWindow)
+#include "test_model_window.moc"
