@@ -1,5 +1,6 @@
 #include "ui/common/picturebox.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QtEndian>
@@ -11,6 +12,7 @@ namespace quill::ui {
 namespace {
 constexpr int kBorderWidth = 2;  // the standard sunken 3-D border
 constexpr int kBitmapHeader = 16;
+constexpr int kTextMargin = 4;  // pixels around the text's bounds
 }  // namespace
 
 PictureBox::PictureBox(const QString& svgResource, QWidget* parent)
@@ -68,9 +70,20 @@ void PictureBox::paintEvent(QPaintEvent* event) {
       std::find_if(bitmaps_.cbegin(), bitmaps_.cend(), [ratio](const Bitmap& b) { return b.ratio == ratio; });
   if (bitmap != bitmaps_.cend()) {
     painter.drawImage(drawing, bitmap->image);
-    if (!bitmapText_.isEmpty() && !bitmapTextRenderer_)
+    if (!bitmapText_.isEmpty() && !bitmapTextRenderer_) {
       bitmapTextRenderer_ = new QSvgRenderer(bitmapText_, this);
-    if (bitmapTextRenderer_ && bitmapTextRenderer_->isValid()) bitmapTextRenderer_->render(&painter, drawing);
+      // Where the text stands, with room for its smoothed edges: a repaint
+      // elsewhere (under a button that is pressed) lays out no text.
+      if (bitmapTextRenderer_->elementExists(QStringLiteral("text"))) {
+        textBounds_ = bitmapTextRenderer_->boundsOnElement(QStringLiteral("text"))
+                          .toAlignedRect()
+                          .adjusted(-kTextMargin, -kTextMargin, kTextMargin, kTextMargin);
+      }
+    }
+    const bool textTouched =
+        textBounds_.isNull() || event->region().intersects(textBounds_.translated(inner.topLeft()));
+    if (bitmapTextRenderer_ && bitmapTextRenderer_->isValid() && textTouched)
+      bitmapTextRenderer_->render(&painter, drawing);
   } else if (renderer()->isValid()) {
     renderer()->render(&painter, drawing);
   }

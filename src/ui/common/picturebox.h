@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QLine>
 #include <QList>
+#include <QRect>
 #include <QString>
 
 class QSvgRenderer;
@@ -54,6 +55,7 @@ class PictureBox : public QFrame {
   mutable QSvgRenderer* renderer_ = nullptr;  // read on first need
   QByteArray bitmapText_;
   QSvgRenderer* bitmapTextRenderer_ = nullptr;  // read on first paint
+  QRect textBounds_;                            // from the inner area's corner
   QList<Bitmap> bitmaps_;
   QList<QLine> lines_;
 };

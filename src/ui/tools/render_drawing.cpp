@@ -58,7 +58,8 @@ int main(int argc, char* argv[]) {
     if (textEnd < text || close < textEnd || !svg.mid(textEnd, close - textEnd).trimmed().isEmpty())
       return fail("text is not the last element of", argv[1]);
     lines = svg.left(text) + svg.mid(textEnd);
-    words = svg.left(open) + '\n' + svg.mid(text, textEnd - text) + '\n' + svg.mid(close);
+    // Named, so that the program can ask where the text stands.
+    words = svg.left(open) + "\n<g id=\"text\">" + svg.mid(text, textEnd - text) + "</g>\n" + svg.mid(close);
   }
 
   QSvgRenderer renderer(lines);
