@@ -124,11 +124,19 @@ int TextBox::textRoom() const {
   return contents.marginsRemoved(textMargins()).width() - 2 * kLineEditMargin;
 }
 
+namespace {
+
+// The room QLineEdit keeps for the font's widest overhangs on either side.
+int overhangs(const QFont& font, const QWidget* box) {
+  const QFontMetrics metrics(font, box);
+  return std::max(0, -metrics.minLeftBearing()) + std::max(0, -metrics.minRightBearing());
+}
+
+}  // namespace
+
 bool TextBox::fits(const QString& text, const QFont& font) const {
-  const QFontMetrics metrics(font, this);
-  const int overhangs = std::max(0, -metrics.minLeftBearing()) + std::max(0, -metrics.minRightBearing());
   const qreal width = QFontMetricsF(font, this).horizontalAdvance(text);
-  return overhangs + static_cast<int>(std::ceil(width)) + kCaretWidth <= textRoom();
+  return overhangs(font, this) + static_cast<int>(std::ceil(width)) + kCaretWidth <= textRoom();
 }
 
 void TextBox::fitText() {
@@ -137,12 +145,28 @@ void TextBox::fitText() {
   const QString shown = text();
   QFont font = designFont_;
   if (!fits(shown, font)) {
-    // The width shrinks in proportion to the stretch, give or take the
-    // rounding of each glyph: start from the proportion and step down.
-    const qreal width = QFontMetricsF(font, this).horizontalAdvance(shown);
-    int stretch = std::clamp(static_cast<int>(100 * textRoom() / std::max<qreal>(width, 1)), kMinStretch, 99);
+    // The widest stretch that fits, no wider than the text's proportion of
+    // the room. Every stretch tried loads a font of its own (a fontconfig
+    // match each, the most expensive step of start-up after the font
+    // database): the width shrinks in proportion to the stretch, give or
+    // take the rounding of each glyph, and so do the overhangs, so the first
+    // guess takes both into account and is then moved by single steps.
+    const qreal width = std::max<qreal>(QFontMetricsF(font, this).horizontalAdvance(shown), 1);
+    const int widest = std::clamp(static_cast<int>(100 * textRoom() / width), kMinStretch, 99);
+    const int guess = static_cast<int>(100 * (textRoom() - kCaretWidth) / (width + overhangs(font, this)));
+    const auto fitsAt = [&](int stretch) {
+      QFont narrower = font;
+      narrower.setStretch(stretch);
+      return fits(shown, narrower);
+    };
+    int stretch = std::clamp(guess, kMinStretch, widest);
+    if (fitsAt(stretch)) {
+      while (stretch < widest && fitsAt(stretch + 1)) ++stretch;
+    } else {
+      while (stretch > kMinStretch && !fitsAt(stretch - 1)) --stretch;
+      if (stretch > kMinStretch) --stretch;
+    }
     font.setStretch(stretch);
-    while (!fits(shown, font) && stretch > kMinStretch) font.setStretch(--stretch);
     for (qreal points = font.pointSizeF(); !fits(shown, font) && points - kPointStep >= kMinPoints;) {
       points -= kPointStep;
       font.setPointSizeF(points);

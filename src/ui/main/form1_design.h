@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <span>
+#include <string_view>
 
 #include "calc/design.h"
 #include "ui/common/builder.h"
@@ -26,6 +27,12 @@ struct Row {
 const Row& picture();
 // The controls inside Picture1, in tab order after it.
 std::span<const Row> controls();
+// Picture1's drawing as the build drew it at the device-pixel ratios 1 and 2
+// without its text, and the text alone as an SVG drawn over it
+// (PictureBox::addBitmap, setBitmapText): start-up neither reads nor draws
+// the drawing's lines on most screens.
+std::span<const unsigned char* const> drawingBitmaps();
+std::string_view drawingText();
 
 // What a result box's accessible description says about its value.
 inline constexpr char kNothingCalculated[] = "Nothing calculated yet";

@@ -1,0 +1,28 @@
+#include "ui/main/form1_design.h"
+
+// The drawing as src/ui/tools/render_drawing drew it at build time, taken
+// into the program's read-only data as it stands: the files' paths come from
+// the build (QUILL_ANTENNA_1X, QUILL_ANTENNA_2X, QUILL_ANTENNA_TEXT).
+extern "C" const unsigned char quill_antenna_1x[];
+extern "C" const unsigned char quill_antenna_2x[];
+extern "C" const char quill_antenna_text[];
+extern "C" const char quill_antenna_text_end[];
+
+#define QUILL_INCBIN(name, path)                                                                \
+  ".section .rodata\n.balign 16\n.globl " name "\n.hidden " name "\n" name ":\n.incbin \"" path \
+  "\"\n.globl " name "_end\n.hidden " name "_end\n" name "_end:\n.previous\n"
+asm(QUILL_INCBIN("quill_antenna_1x", QUILL_ANTENNA_1X) QUILL_INCBIN("quill_antenna_2x", QUILL_ANTENNA_2X)
+        QUILL_INCBIN("quill_antenna_text", QUILL_ANTENNA_TEXT));
+
+namespace quill::ui::form1 {
+
+std::span<const unsigned char* const> drawingBitmaps() {
+  static const unsigned char* const bitmaps[] = {quill_antenna_1x, quill_antenna_2x};
+  return bitmaps;
+}
+
+std::string_view drawingText() {
+  return {quill_antenna_text, static_cast<std::size_t>(quill_antenna_text_end - quill_antenna_text)};
+}
+
+}  // namespace quill::ui::form1
