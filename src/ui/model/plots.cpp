@@ -165,24 +165,29 @@ void drawLegend(QPainter& painter, const QRectF& area, const nec::Results& resul
 
 }  // namespace
 
-SwrPlot::SwrPlot(QWidget* parent) : QWidget(parent) {
-  setAccessibleName(tr("SWR against frequency"));
-  setAccessibleDescription(
-      tr("A plot of the SWR across the sweep, with the design frequency and the lowest SWR marked. "
-         "The summary gives the numbers."));
+ResultsPlot::ResultsPlot(const QString& name, const QString& description, QWidget* parent) : QWidget(parent) {
+  setAccessibleName(name);
+  setAccessibleDescription(description);
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
   setAttribute(Qt::WA_OpaquePaintEvent);  // the ground is painted whole
 }
 
-void SwrPlot::setResults(const nec::Results& results) {
+void ResultsPlot::setResults(const nec::Results& results) {
   results_ = results;
   update();
 }
 
-void SwrPlot::clear() {
+void ResultsPlot::clear() {
   results_ = {};
   update();
 }
+
+SwrPlot::SwrPlot(QWidget* parent)
+    : ResultsPlot(
+          tr("SWR against frequency"),
+          tr("A plot of the SWR across the sweep, with the design frequency and the lowest SWR marked. "
+             "The summary gives the numbers."),
+          parent) {}
 
 QSize SwrPlot::sizeHint() const { return linesToSize(*this, kHintWidthLines, kHintHeightLines); }
 QSize SwrPlot::minimumSizeHint() const { return linesToSize(*this, kLeastWidthLines, kLeastHeightLines); }
@@ -191,38 +196,26 @@ void SwrPlot::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   const Inks inks = InksOf(*this);
   painter.fillRect(rect(), inks.base);
-  if (results_.sweep.empty()) return DrawPlaceholder(painter, rect(), inks, tr("No SWR to show"));
-  const FrequencyFrame frame = SwrLayout(*this, results_);
+  if (results().sweep.empty()) return DrawPlaceholder(painter, rect(), inks, tr("No SWR to show"));
+  const FrequencyFrame frame = SwrLayout(*this, results());
   if (!frame.usable()) return;
   painter.setRenderHint(QPainter::Antialiasing);
   drawSwrGrid(painter, frame, inks, locale());
   DrawFrequencyAxis(painter, frame, inks, locale());
-  DrawAxisTitle(painter, frame.area, tr("SWR (%1 Ω)").arg(ShortNumber(locale(), results_.referenceOhms)),
+  DrawAxisTitle(painter, frame.area, tr("SWR (%1 Ω)").arg(ShortNumber(locale(), results().referenceOhms)),
                 inks);
-  DrawDesignLine(painter, frame, DesignMHz(results_), inks, locale());
-  drawSwrCurve(painter, frame, results_);
-  drawLowest(painter, frame, results_, inks, locale());
-  drawOffScaleNote(painter, frame, results_, inks, locale());
+  DrawDesignLine(painter, frame, DesignMHz(results()), inks, locale());
+  drawSwrCurve(painter, frame, results());
+  drawLowest(painter, frame, results(), inks, locale());
+  drawOffScaleNote(painter, frame, results(), inks, locale());
 }
 
-ImpedancePlot::ImpedancePlot(QWidget* parent) : QWidget(parent) {
-  setAccessibleName(tr("Feed impedance against frequency"));
-  setAccessibleDescription(
-      tr("A plot of the feed impedance's resistance R and reactance X across the sweep, with the design "
-         "frequency marked. The summary gives the numbers."));
-  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-  setAttribute(Qt::WA_OpaquePaintEvent);  // the ground is painted whole
-}
-
-void ImpedancePlot::setResults(const nec::Results& results) {
-  results_ = results;
-  update();
-}
-
-void ImpedancePlot::clear() {
-  results_ = {};
-  update();
-}
+ImpedancePlot::ImpedancePlot(QWidget* parent)
+    : ResultsPlot(
+          tr("Feed impedance against frequency"),
+          tr("A plot of the feed impedance's resistance R and reactance X across the sweep, with the design "
+             "frequency marked. The summary gives the numbers."),
+          parent) {}
 
 QSize ImpedancePlot::sizeHint() const { return linesToSize(*this, kHintWidthLines, kHintHeightLines); }
 QSize ImpedancePlot::minimumSizeHint() const {
@@ -233,16 +226,16 @@ void ImpedancePlot::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   const Inks inks = InksOf(*this);
   painter.fillRect(rect(), inks.base);
-  if (results_.sweep.empty()) return DrawPlaceholder(painter, rect(), inks, tr("No impedance to show"));
-  const ImpedanceFrame frame = ImpedanceLayout(*this, results_);
+  if (results().sweep.empty()) return DrawPlaceholder(painter, rect(), inks, tr("No impedance to show"));
+  const ImpedanceFrame frame = ImpedanceLayout(*this, results());
   if (!frame.frequency.usable()) return;
   painter.setRenderHint(QPainter::Antialiasing);
   drawImpedanceGrid(painter, frame, inks, locale());
   DrawFrequencyAxis(painter, frame.frequency, inks, locale());
   DrawAxisTitle(painter, frame.frequency.area, tr("R, X (Ω)"), inks);
-  DrawDesignLine(painter, frame.frequency, DesignMHz(results_), inks, locale());
-  drawImpedanceCurves(painter, frame, results_);
-  drawLegend(painter, frame.frequency.area, results_, inks, locale());
+  DrawDesignLine(painter, frame.frequency, DesignMHz(results()), inks, locale());
+  drawImpedanceCurves(painter, frame, results());
+  drawLegend(painter, frame.frequency.area, results(), inks, locale());
 }
 
 }  // namespace quill::ui

@@ -12,59 +12,60 @@
 
 namespace quill::ui {
 
-// Each plot keeps a copy of the results it is given and repaints; clear() empties it.
-
-// SWR against frequency on a fixed scale of 1 to 10, with the design
-// frequency and the sweep's lowest SWR marked.
-class SwrPlot : public QWidget {
+// What the three plots share: a copy of the results they are given, which
+// setResults() replaces and clear() empties, each time with a repaint.
+class ResultsPlot : public QWidget {
   Q_OBJECT
  public:
-  explicit SwrPlot(QWidget* parent = nullptr);
   void setResults(const nec::Results& results);
   void clear();
-  QSize sizeHint() const override;
-  QSize minimumSizeHint() const override;
 
  protected:
-  void paintEvent(QPaintEvent* event) override;
+  // A screen reader cannot read a picture: `name` says what it shows, and
+  // `description` points to the summary for the numbers.
+  ResultsPlot(const QString& name, const QString& description, QWidget* parent);
+  const nec::Results& results() const { return results_; }
 
  private:
   nec::Results results_;
 };
 
-// R and X against frequency, on one scale with a legend and a zero line.
-class ImpedancePlot : public QWidget {
+// SWR against frequency on a fixed scale of 1 to 10, with the design
+// frequency and the sweep's lowest SWR marked.
+class SwrPlot : public ResultsPlot {
   Q_OBJECT
  public:
-  explicit ImpedancePlot(QWidget* parent = nullptr);
-  void setResults(const nec::Results& results);
-  void clear();
+  explicit SwrPlot(QWidget* parent = nullptr);
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+};
 
- private:
-  nec::Results results_;
+// R and X against frequency, on one scale with a legend and a zero line.
+class ImpedancePlot : public ResultsPlot {
+  Q_OBJECT
+ public:
+  explicit ImpedancePlot(QWidget* parent = nullptr);
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
 };
 
 // The horizontal-plane radiation pattern, polar, in dBi, with azimuth 0
 // (towards the directors) at the top.
-class PatternPlot : public QWidget {
+class PatternPlot : public ResultsPlot {
   Q_OBJECT
  public:
   explicit PatternPlot(QWidget* parent = nullptr);
-  void setResults(const nec::Results& results);
-  void clear();
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
-
- private:
-  nec::Results results_;
 };
 
 }  // namespace quill::ui

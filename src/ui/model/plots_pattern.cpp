@@ -132,24 +132,11 @@ void drawMaximum(QPainter& painter, const PolarFrame& frame, const nec::Results&
 
 }  // namespace
 
-PatternPlot::PatternPlot(QWidget* parent) : QWidget(parent) {
-  setAccessibleName(tr("Horizontal radiation pattern"));
-  setAccessibleDescription(
-      tr("A polar plot of the gain in dBi in each direction of the horizontal plane at the design frequency, "
-         "towards the directors at the top. The summary gives the numbers."));
-  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-  setAttribute(Qt::WA_OpaquePaintEvent);  // the ground is painted whole
-}
-
-void PatternPlot::setResults(const nec::Results& results) {
-  results_ = results;
-  update();
-}
-
-void PatternPlot::clear() {
-  results_ = {};
-  update();
-}
+PatternPlot::PatternPlot(QWidget* parent)
+    : ResultsPlot(tr("Horizontal radiation pattern"),
+                  tr("A polar plot of the gain in dBi in each direction of the horizontal plane at the "
+                     "design frequency, towards the directors at the top. The summary gives the numbers."),
+                  parent) {}
 
 QSize PatternPlot::sizeHint() const {
   const int side = int(std::ceil(kHintLines * QFontMetricsF(font()).height()));
@@ -165,15 +152,15 @@ void PatternPlot::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   const Inks inks = InksOf(*this);
   painter.fillRect(rect(), inks.base);
-  if (results_.pattern.empty()) return DrawPlaceholder(painter, rect(), inks, tr("No pattern to show"));
-  const PolarFrame frame = PatternLayout(*this, results_);
+  if (results().pattern.empty()) return DrawPlaceholder(painter, rect(), inks, tr("No pattern to show"));
+  const PolarFrame frame = PatternLayout(*this, results());
   if (frame.radius < 8) return;
   painter.setRenderHint(QPainter::Antialiasing);
   drawRings(painter, frame, inks);
   drawCompass(painter, frame, inks, locale());
-  drawPattern(painter, frame, results_);
+  drawPattern(painter, frame, results());
   drawRingLabels(painter, frame, inks, locale());
-  drawMaximum(painter, frame, results_, inks, locale());
+  drawMaximum(painter, frame, results(), inks, locale());
 }
 
 }  // namespace quill::ui
