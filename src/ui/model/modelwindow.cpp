@@ -21,6 +21,7 @@
 #include "ui/common/look.h"
 #include "ui/main/elementcount.h"
 #include "ui/main/form1.h"
+#include "ui/main/necexport.h"
 #include "ui/model/necrun.h"
 #include "ui/model/plots.h"
 
@@ -39,14 +40,6 @@ constexpr int kInputDigits = 8;
 constexpr double kValueScale = 1.2;
 const char* const kSummaryNames[] = {
     "Feed impedance:", "SWR:", "Gain towards the directors:", "Front-to-back ratio:", "Lowest SWR:"};
-
-// A number typed as the user's locale writes it, or with a point.
-std::optional<double> readNumber(const QString& text) {
-  bool ok = false;
-  double value = QLocale().toDouble(text.trimmed(), &ok);
-  if (!ok) value = QLocale::c().toDouble(text.trimmed(), &ok);
-  return ok ? std::optional(value) : std::nullopt;
-}
 
 // Numbers in the user's locale: what the summary shows.
 QString fixed(double value, int decimals) { return QLocale().toString(value, 'f', decimals); }
@@ -197,8 +190,8 @@ void ModelWindow::follow() {
 
 void ModelWindow::runModel() {
   run_->stop();
-  const std::optional<double> diameter = readNumber(diameter_->text());
-  const std::optional<double> reference = readNumber(reference_->text());
+  const std::optional<double> diameter = ReadLocaleNumber(diameter_->text());
+  const std::optional<double> reference = ReadLocaleNumber(reference_->text());
   nec::Outcome outcome;
   QWidget* wrong = diameter_;
   if (!diameter) {
