@@ -11,7 +11,6 @@ namespace {
 constexpr int kFrequencyDigits = 7;
 // nec2c prints gains to two decimals; their difference has no more.
 constexpr int kGainDecimals = 2;
-constexpr int kSwrDecimals = 3;
 // The text's own rounding, as a builder reads an impedance and an SWR.
 constexpr int kOhmDecimalsShown = 1;
 constexpr int kSwrDecimalsShown = 2;
@@ -85,9 +84,9 @@ std::string ModelAsText(const Results& results) {
   out += "Lowest SWR " + FixedText(lowest.swr, kSwrDecimalsShown) + " at " +
          KilohertzText(lowest.frequencyMHz) + " MHz\n";
   out += std::string(kLeftOut) + "\n\n";
-  constexpr std::size_t kWidths[] = {10, 9, 9, 7, 9, 8};
+  static constexpr std::size_t kWidths[] = {10, 9, 9, 7, 9, 8};
   const char* const kHeads[] = {"MHz", "R ohms", "X ohms", "SWR", "Gain dBi", "F/B dB"};
-  auto row = [&out, &kWidths](const std::string(&cells)[6]) {
+  auto row = [&out](const std::string(&cells)[6]) {
     for (std::size_t i = 0; i < 6; ++i) out += padLeft(cells[i], kWidths[i] + (i ? 1 : 0));
     out += '\n';
   };
