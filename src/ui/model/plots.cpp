@@ -6,6 +6,7 @@
 #include <QPolygonF>
 #include <cmath>
 
+#include "calc/necreport.h"
 #include "ui/model/plots_draw.h"
 
 namespace quill::ui {
@@ -66,7 +67,12 @@ void drawLowest(QPainter& painter, const FrequencyFrame& frame, const nec::Resul
   const QFontMetricsF metrics(painter.font());
   const double mark = kMarkLines * metrics.height(), digit = metrics.horizontalAdvance(QLatin1Char('0'));
   DrawMark(painter, QPointF(frame.x(lowest.frequencyMHz), SwrY(frame.area, lowest.swr)), mark, inks);
-  const QString swr = AxisNumber(locale, lowest.swr, 2), mhz = ShortNumber(locale, lowest.frequencyMHz);
+  // The frequency to the kHz, as the window's summary gives it.
+  QLocale plain = locale;
+  plain.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
+  const QString swr = AxisNumber(locale, lowest.swr, 2),
+                mhz = plain.toString(
+                    QString::fromStdString(nec::KilohertzText(lowest.frequencyMHz)).toDouble(), 'g', 10);
   const QRectF room = rightOfDesign(frame.area, metrics, results, locale).adjusted(mark + digit, 0, 0, 0);
   QString text;
   for (const QString& candidate :
