@@ -20,8 +20,6 @@ constexpr double kHintWidthLines = 28;
 constexpr double kHintHeightLines = 14;
 constexpr double kLeastWidthLines = 22;
 constexpr double kLeastHeightLines = 11;
-// The marked point's size, in lines.
-constexpr double kMarkLines = 0.6;
 // The legend's line samples, in digits.
 constexpr double kSampleDigits = 2.5;
 

@@ -26,6 +26,8 @@ namespace quill::ui::plots {
 // GNOME's and Adwaita's dark looks (#242424, #303030).
 constexpr QRgb kCurveColour = qRgb(0x35, 0x84, 0xe4);  // the curves: SWR, R, the pattern
 constexpr QRgb kMarkColour = qRgb(0xe6, 0x61, 0x00);   // the second curve (X) and the marked points
+// A marked point's size, in lines of the widget's font.
+constexpr double kMarkLines = 0.6;
 
 // The SWR scale: 1 to 10 on a logarithmic axis, ticked where builders read
 // an SWR chart. A wild value at the sweep's ends would flatten a scale that

@@ -19,7 +19,6 @@ constexpr double kSpokeStepDeg = 30;
 // The ring labels stand along this direction (lower right), where a beam's
 // pattern has the least to cover: between its back lobe and its side.
 constexpr double kRingLabelDeg = 225;
-constexpr double kMarkLines = 0.6;
 constexpr double kLeastRingGapLines = 1.2;
 constexpr double kCurveWidth = 2;
 // The area inside the pattern, tinted so that its shape reads at a glance.
