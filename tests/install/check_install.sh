@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Checks the installed quillcalc. Run by ctest (tests/install/CMakeLists.txt):
 #
-#   check_install.sh install  PREFIX  BUILD-DIR APP-ID VERSION
+#   check_install.sh install  PREFIX  BUILD-DIR APP-ID VERSION MODULE
 #       installs the build into PREFIX (afresh), through the install script of
 #       BUILD-DIR/packaging, which writes no install_manifest.txt
 #   check_install.sh layout   PREFIX  ...   every file where it belongs, nothing
@@ -19,10 +19,11 @@
 #       (or that there is none) before the other tests, and checks afterwards
 #       that it is still byte for byte the same
 #
+# MODULE is where the program's module installs, under the prefix.
 # CMAKE and CPACK in the environment name the tools of the build.
 set -euo pipefail
 
-mode=$1 dir=$2 build=$3 id=$4 version=$5
+mode=$1 dir=$2 build=$3 id=$4 version=$5 module=${6:-}
 cmake=${CMAKE:-cmake}
 cpack=${CPACK:-cpack}
 failures=0
@@ -40,6 +41,7 @@ expect_line() {
 # The files of an installation under PREFIX ("" or "usr/"), sorted.
 expected_files() {
   printf '%s\n' "${1}bin/quillcalc" \
+    "${1}$module" \
     "${1}share/applications/$id.desktop" \
     "${1}share/metainfo/$id.metainfo.xml" \
     "${1}share/doc/quillcalc/copyright" \
@@ -111,6 +113,10 @@ case $mode in
     status=0
     timeout 2 "$dir/bin/quillcalc" || status=$?
     [ "$status" -eq 124 ] || fail "the installed quillcalc ended by itself with status $status"
+    # It finds its module where the installation put it: the plan has its
+    # drawing only through the module.
+    "$dir/bin/quillcalc" --frequency 146 --plan - | pdfinfo - >/dev/null ||
+      fail "the installed quillcalc cannot draw its plan"
     ;;
   desktop)
     validate desktop-file-validate "$dir/share/applications/$id.desktop"
@@ -148,6 +154,7 @@ case $mode in
     fi
     mkdir "$dir/root"
     dpkg-deb --extract "$deb" "$dir/root"
+    [ "$(stat -c %a "$dir/root/usr/$module")" = 644 ] || fail "the module is not mode 644"
     check_metadata "$dir/root/usr/share/applications/$id.desktop" "$dir/root/usr/share/metainfo/$id.metainfo.xml"
     check_docs "$dir/root/usr/share/doc/quillcalc" "$dir/root/usr/share/man/man1"
     ;;

@@ -16,14 +16,16 @@ struct Run {
   QString err;
 };
 
-// `locale`, if given, is the LC_ALL the program runs in.
-inline Run RunProgram(const QStringList& arguments, const QString& locale = {}) {
+// `locale`, if given, is the LC_ALL the program runs in; `path`, a copy of
+// the program elsewhere.
+inline Run RunProgram(const QStringList& arguments, const QString& locale = {},
+                      const QString& path = QStringLiteral(QUILLCALC_TEST_PROGRAM)) {
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) environment.remove(name);
   if (!locale.isEmpty()) environment.insert(QStringLiteral("LC_ALL"), locale);
   QProcess program;
   program.setProcessEnvironment(environment);
-  program.start(QStringLiteral(QUILLCALC_TEST_PROGRAM), arguments);
+  program.start(path, arguments);
   if (!program.waitForFinished(30000) || program.exitStatus() != QProcess::NormalExit) return {};
   return {program.exitCode(), QString::fromUtf8(program.readAllStandardOutput()),
           QString::fromUtf8(program.readAllStandardError())};

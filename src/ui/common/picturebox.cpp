@@ -2,10 +2,12 @@
 
 #include <QPaintEvent>
 #include <QPainter>
-#include <QSvgRenderer>
+#include <QTextLayout>
+#include <QTransform>
 #include <QtEndian>
 
 #include "ui/common/controls.h"
+#include "ui/common/ondemand.h"
 
 namespace quill::ui {
 
@@ -13,6 +15,9 @@ namespace {
 constexpr int kBorderWidth = 2;  // the standard sunken 3-D border
 constexpr int kBitmapHeader = 16;
 constexpr int kTextMargin = 4;  // pixels around the text's bounds
+// An SVG renderer lays text out at this size and scales it down to the
+// text's own, so that small text keeps its proportions.
+constexpr qreal kLayoutPixels = 100;
 }  // namespace
 
 PictureBox::PictureBox(const QString& svgResource, QWidget* parent)
@@ -35,8 +40,10 @@ void PictureBox::addBitmap(const uchar* bitmap) {
   update();
 }
 
-void PictureBox::setBitmapText(const QByteArray& svg) {
-  bitmapText_ = svg;
+void PictureBox::setBitmapText(std::span<const DrawingText> texts) {
+  texts_ = texts;
+  laidOut_.clear();
+  textBounds_ = {};
   update();
 }
 
@@ -45,14 +52,68 @@ void PictureBox::addLine(const QLine& line) {
   update();
 }
 
-QSvgRenderer* PictureBox::renderer() const {
-  if (!renderer_) renderer_ = new QSvgRenderer(svgResource_, const_cast<PictureBox*>(this));
-  return renderer_;
+VectorDrawing* PictureBox::drawing() const {
+  if (!drawingRead_) {
+    drawing_ = ReadDrawing(svgResource_);
+    drawingRead_ = true;
+  }
+  return drawing_.get();
 }
 
 QSize PictureBox::drawingSize() const {
   if (!bitmaps_.isEmpty()) return bitmaps_.first().image.size() / bitmaps_.first().ratio;
-  return renderer()->defaultSize();
+  return drawing() ? drawing()->defaultSize() : QSize();
+}
+
+void PictureBox::layOutTexts() {
+  // As an SVG renderer lays out a <text>: the widget's font with the
+  // element's face, weight and size, at the layout size, on one line whose
+  // baseline starts at the element's point; filled with its colour and
+  // given the outline of an SVG drawing's initial pen (solid, without a
+  // brush), which makes Qt draw the text as the filled outlines of its
+  // glyphs, as the vectors show it.
+  QPen outline(Qt::NoBrush, 1, Qt::SolidLine, Qt::FlatCap, Qt::SvgMiterJoin);
+  outline.setMiterLimit(4);
+  QRectF bounds;
+  for (const DrawingText& t : texts_) {
+    const qreal scale = kLayoutPixels / t.pixels;
+    QFont font = this->font();
+    font.setFamily(QString::fromUtf8(t.family));
+    font.setWeight(t.bold ? QFont::Bold : QFont::Normal);
+    font.setPixelSize(qRound(t.pixels * scale));
+    const QString text = QString::fromUtf8(t.text);
+    auto layout = std::make_shared<QTextLayout>(text);
+    QTextOption option = layout->textOption();
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout->setTextOption(option);
+    QTextLayout::FormatRange range;
+    range.start = 0;
+    range.length = int(text.size());
+    range.format.setFont(font);
+    range.format.setTextOutline(outline);
+    range.format.setForeground(QColor(t.colour));
+    layout->setFormats({range});
+    layout->beginLayout();
+    QTextLine line = layout->createLine();
+    layout->endLayout();
+    if (!line.isValid()) continue;
+    line.setPosition(QPointF(0, -line.ascent()));
+    const QPointF origin(t.x * scale, t.y * scale);
+    bounds |= QTransform::fromScale(1 / scale, 1 / scale).mapRect(line.naturalTextRect().translated(origin));
+    laidOut_.append({layout, scale, origin});
+  }
+  // Where the text stands, with room for its smoothed edges: a repaint
+  // elsewhere (under a button that is pressed) draws no text.
+  textBounds_ = bounds.toAlignedRect().adjusted(-kTextMargin, -kTextMargin, kTextMargin, kTextMargin);
+}
+
+void PictureBox::drawTexts(QPainter& painter) const {
+  for (const LaidOutText& t : laidOut_) {
+    painter.save();
+    painter.scale(1 / t.scale, 1 / t.scale);
+    t.layout->draw(&painter, t.origin);
+    painter.restore();
+  }
 }
 
 void PictureBox::paintEvent(QPaintEvent* event) {
@@ -61,7 +122,7 @@ void PictureBox::paintEvent(QPaintEvent* event) {
   const QRect inner = contentsRect();
   painter.setClipRect(inner);
   painter.translate(inner.topLeft());
-  const QRectF drawing(QPointF(0, 0), drawingSize());
+  const QRectF area(QPointF(0, 0), drawingSize());
   // The bitmap drawn for this screen's device-pixel ratio, or else the
   // vector drawing, crisp at any ratio. Repaints are clipped to the region
   // that changed.
@@ -69,23 +130,15 @@ void PictureBox::paintEvent(QPaintEvent* event) {
   const auto bitmap =
       std::find_if(bitmaps_.cbegin(), bitmaps_.cend(), [ratio](const Bitmap& b) { return b.ratio == ratio; });
   if (bitmap != bitmaps_.cend()) {
-    painter.drawImage(drawing, bitmap->image);
-    if (!bitmapText_.isEmpty() && !bitmapTextRenderer_) {
-      bitmapTextRenderer_ = new QSvgRenderer(bitmapText_, this);
-      // Where the text stands, with room for its smoothed edges: a repaint
-      // elsewhere (under a button that is pressed) lays out no text.
-      if (bitmapTextRenderer_->elementExists(QStringLiteral("text"))) {
-        textBounds_ = bitmapTextRenderer_->boundsOnElement(QStringLiteral("text"))
-                          .toAlignedRect()
-                          .adjusted(-kTextMargin, -kTextMargin, kTextMargin, kTextMargin);
-      }
+    painter.drawImage(area, bitmap->image);
+    if (!texts_.empty() && laidOut_.isEmpty()) layOutTexts();
+    if (event->region().intersects(textBounds_.translated(inner.topLeft()))) {
+      painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+      drawTexts(painter);
+      painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform, false);
     }
-    const bool textTouched =
-        textBounds_.isNull() || event->region().intersects(textBounds_.translated(inner.topLeft()));
-    if (bitmapTextRenderer_ && bitmapTextRenderer_->isValid() && textTouched)
-      bitmapTextRenderer_->render(&painter, drawing);
-  } else if (renderer()->isValid()) {
-    renderer()->render(&painter, drawing);
+  } else if (drawing()) {
+    drawing()->render(&painter, area);
   }
   painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
   painter.drawLines(lines_);

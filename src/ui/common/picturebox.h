@@ -5,11 +5,28 @@
 #include <QLine>
 #include <QList>
 #include <QRect>
+#include <QRgb>
 #include <QString>
+#include <memory>
+#include <span>
 
-class QSvgRenderer;
+class QTextLayout;
 
 namespace quill::ui {
+
+class VectorDrawing;
+
+// One line of a drawing's text as its SVG <text> element gives it: the start
+// of its baseline in the drawing's pixels, the face, the size in pixels, the
+// weight and the colour.
+struct DrawingText {
+  const char* text;
+  double x, y;
+  const char* family;
+  double pixels;
+  bool bold;
+  QRgb colour;
+};
 
 // A picture box: a sunken 2-pixel border around a drawing shown unscaled at
 // the top-left of the inner area and clipped to it. It can hold child
@@ -30,10 +47,10 @@ class PictureBox : public QFrame {
   // screen's ratio is one of them the box shows the bitmap, pixel for pixel
   // what the vectors would give, and never reads the vectors at all.
   void addBitmap(const uchar* bitmap);
-  // What the bitmaps leave out, drawn over them as vectors: the drawing's
-  // text, which takes the desktop's own font settings. `svg` stays where it
-  // is for the program's lifetime.
-  void setBitmapText(const QByteArray& svg);
+  // What the bitmaps leave out, drawn over them: the drawing's text, drawn
+  // as text of an SVG drawing is drawn, from the installed font's outlines.
+  // `texts` stays where it is for the program's lifetime.
+  void setBitmapText(std::span<const DrawingText> texts);
 
   // A 1-pixel line in the window-text colour, from the inner area's corner.
   void addLine(const QLine& line);
@@ -48,14 +65,22 @@ class PictureBox : public QFrame {
     QImage image;  // Format_Grayscale8 over the program's own data
     int ratio;
   };
+  struct LaidOutText {
+    std::shared_ptr<QTextLayout> layout;  // at the layout size, see drawTexts()
+    qreal scale;                          // from the drawing's pixels to the layout's
+    QPointF origin;                       // in the layout's pixels
+  };
 
-  QSvgRenderer* renderer() const;
+  VectorDrawing* drawing() const;
+  void layOutTexts();
+  void drawTexts(QPainter& painter) const;
 
   QString svgResource_;
-  mutable QSvgRenderer* renderer_ = nullptr;  // read on first need
-  QByteArray bitmapText_;
-  QSvgRenderer* bitmapTextRenderer_ = nullptr;  // read on first paint
-  QRect textBounds_;                            // from the inner area's corner
+  mutable std::unique_ptr<VectorDrawing> drawing_;  // read on first need
+  mutable bool drawingRead_ = false;
+  std::span<const DrawingText> texts_;
+  QList<LaidOutText> laidOut_;  // on first paint
+  QRect textBounds_;            // from the inner area's corner
   QList<Bitmap> bitmaps_;
   QList<QLine> lines_;
 };

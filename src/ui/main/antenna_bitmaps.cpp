@@ -1,18 +1,19 @@
 #include "ui/main/form1_design.h"
 
+#include <QtEndian>
+
+#include "ui/common/picturebox.h"
+
 // The drawing as src/ui/tools/render_drawing drew it at build time, taken
 // into the program's read-only data as it stands: the files' paths come from
 // the build (QUILL_ANTENNA_1X, QUILL_ANTENNA_2X, QUILL_ANTENNA_TEXT).
 extern "C" const unsigned char quill_antenna_1x[];
 extern "C" const unsigned char quill_antenna_2x[];
-extern "C" const char quill_antenna_text[];
-extern "C" const char quill_antenna_text_end[];
 
 #define QUILL_INCBIN(name, path)                                                                \
   ".section .rodata\n.balign 16\n.globl " name "\n.hidden " name "\n" name ":\n.incbin \"" path \
   "\"\n.globl " name "_end\n.hidden " name "_end\n" name "_end:\n.previous\n"
-asm(QUILL_INCBIN("quill_antenna_1x", QUILL_ANTENNA_1X) QUILL_INCBIN("quill_antenna_2x", QUILL_ANTENNA_2X)
-        QUILL_INCBIN("quill_antenna_text", QUILL_ANTENNA_TEXT));
+asm(QUILL_INCBIN("quill_antenna_1x", QUILL_ANTENNA_1X) QUILL_INCBIN("quill_antenna_2x", QUILL_ANTENNA_2X));
 
 namespace quill::ui::form1 {
 
@@ -21,8 +22,16 @@ std::span<const unsigned char* const> drawingBitmaps() {
   return bitmaps;
 }
 
-std::string_view drawingText() {
-  return {quill_antenna_text, static_cast<std::size_t>(quill_antenna_text_end - quill_antenna_text)};
+std::span<const DrawingText> drawingText() {
+  static constexpr DrawingText texts[] = {
+#include QUILL_ANTENNA_TEXT
+  };
+  return texts;
+}
+
+QSize drawingPixels() {
+  const auto word = [](int i) { return int(qFromLittleEndian<quint32>(quill_antenna_1x + 4 * i)); };
+  return {word(0), word(1)};
 }
 
 }  // namespace quill::ui::form1

@@ -39,8 +39,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
 
   BuildControls(*this, this, std::span(&form1::picture(), 1));
   for (const unsigned char* bitmap : form1::drawingBitmaps()) Picture1->addBitmap(bitmap);
-  const std::string_view text = form1::drawingText();
-  Picture1->setBitmapText(QByteArray::fromRawData(text.data(), qsizetype(text.size())));
+  Picture1->setBitmapText(form1::drawingText());
   for (const form1::LineDesign& line : form1::kLines) {
     Picture1->addLine(QLine(px(line.x1), px(line.y1), px(line.x2), px(line.y2)));
   }

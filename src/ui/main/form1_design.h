@@ -11,6 +11,7 @@
 
 #include "calc/design.h"
 #include "ui/common/builder.h"
+#include "ui/common/picturebox.h"
 #include "ui/main/form1.h"
 
 namespace quill::ui::form1 {
@@ -28,11 +29,13 @@ const Row& picture();
 // The controls inside Picture1, in tab order after it.
 std::span<const Row> controls();
 // Picture1's drawing as the build drew it at the device-pixel ratios 1 and 2
-// without its text, and the text alone as an SVG drawn over it
-// (PictureBox::addBitmap, setBitmapText): start-up neither reads nor draws
-// the drawing's lines on most screens.
+// without its text, and the text drawn over it (PictureBox::addBitmap,
+// setBitmapText): start-up neither reads nor draws the drawing's lines on
+// most screens, and needs no SVG renderer.
 std::span<const unsigned char* const> drawingBitmaps();
-std::string_view drawingText();
+std::span<const DrawingText> drawingText();
+// The drawing's size in pixels.
+QSize drawingPixels();
 
 // What a result box's accessible description says about its value.
 inline constexpr char kNothingCalculated[] = "Nothing calculated yet";

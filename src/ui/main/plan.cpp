@@ -8,6 +8,7 @@
 #include <QPdfWriter>
 
 #include "calc/format.h"
+#include "ui/common/ondemand.h"
 #include "ui/common/savefile.h"
 
 namespace quill::ui {
@@ -75,6 +76,8 @@ QByteArray PlanPdf(const Plan& plan, const QLocale& locale) {
 }
 
 QString WritePlanPdf(const Plan& plan, const QString& path, const QLocale& locale) {
+  QString why;
+  if (!LoadOnDemandParts(&why)) return QStringLiteral("cannot draw the plan: %1").arg(why);
   return SaveFile(path, PlanPdf(plan, locale));
 }
 

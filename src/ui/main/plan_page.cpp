@@ -3,10 +3,10 @@
 // stays sharp at any zoom and its numbers can be searched and copied.
 #include <QPagedPaintDevice>
 #include <QPainter>
-#include <QSvgRenderer>
 
 #include "calc/results.h"
 #include "ui/common/forms.h"
+#include "ui/common/ondemand.h"
 #include "ui/main/form1_design.h"
 #include "ui/main/plan.h"
 #include "ui/main/plan_paint.h"
@@ -110,10 +110,12 @@ void drawCaption(QPainter& painter, const Frame& frame, const ControlDesign& des
 // dimension lines and the captions of the right-hand column, in a frame.
 // Returns where the frame ends (points).
 double drawDrawing(QPainter& painter, const Frame& frame, const Plan& plan) {
-  QSvgRenderer renderer(QStringLiteral(":/ui/main/antenna.svg"));
-  const QSizeF pixels = renderer.defaultSize();
+  const QSizeF pixels = form1::drawingPixels();
   const double height = pixels.height() * kPointsPerPixel;
-  renderer.render(&painter, frame.rect(kDrawingLeft, kDrawingTop, pixels.width() * kPointsPerPixel, height));
+  // As vectors, sharp on paper; WritePlanPdf and printing refuse a plan
+  // without them.
+  if (const auto drawing = ReadDrawing(QStringLiteral(":/ui/main/antenna.svg")))
+    drawing->render(&painter, frame.rect(kDrawingLeft, kDrawingTop, pixels.width() * kPointsPerPixel, height));
   painter.setPen(frame.pen(qRgb(0, 0, 0), kHairline));
   painter.setBrush(Qt::NoBrush);
   painter.drawRect(frame.rect(kDrawingLeft - kFramePadding, kFrameTop, kDrawingWidth + 2 * kFramePadding,

@@ -5,12 +5,13 @@
 #include <QClipboard>
 #include <QFileDialog>
 #include <QMenu>
+#include <QMarginsF>
 #include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrinter>
+#include <QPageSize>
 
 #include "calc/format.h"
 #include "ui/common/controls.h"
+#include "ui/common/ondemand.h"
 #include "ui/common/picturebox.h"
 #include "ui/common/savefile.h"
 #include "ui/main/dimension_names.h"
@@ -89,30 +90,32 @@ void ResultsMenu::copyResults() {
 void ResultsMenu::printPlan() {
   if (!form_->shown()) return;
   if (!ChoosePlanElements(form_, tr("Print plan"))) return;
-  QPrinter printer(QPrinter::HighResolution);
-  // Without a printer of the system's, the dialog offers a file: give it the
-  // locale's paper. A printer brings its own.
-  if (printer.outputFormat() == QPrinter::PdfFormat) printer.setPageSize(LocalePageSize(QLocale()));
-  // The plan's own margins; a printer whose printable area reaches the edge
-  // of the paper (a PDF printer) would otherwise get none.
-  printer.setPageMargins(PlanMargins(), QPageLayout::Millimeter);
-  QPrintDialog dialog(&printer, form_);
-  dialog.setWindowTitle(tr("Print plan"));
-  dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-  if (dialog.exec() == QDialog::Accepted) print(printer);
+  QString why;
+  const OnDemandParts* parts = LoadOnDemandParts(&why);
+  if (!parts) {
+    showProblem(tr("Print plan"), tr("Printing is not available: %1.").arg(why));
+    return;
+  }
+  // The locale's paper for a file, the plan's own margins.
+  parts->askAndPrint(form_, tr("Print plan"), LocalePageSize(QLocale()), PlanMargins(),
+                     [this](QPrinter& printer) { print(printer); });
 }
 
 bool ResultsMenu::print(QPrinter& printer) {
   if (!form_->shown()) return false;
+  QString why;
+  const OnDemandParts* parts = LoadOnDemandParts(&why);
+  if (!parts) {
+    showProblem(tr("Print plan"), tr("Printing is not available: %1.").arg(why));
+    return false;
+  }
   Plan plan;
   if (const auto error =
           MakePlan(form_->shown()->frequencyMHz, form_->shown()->unit, SessionElements(), QLocale(), plan)) {
     emit form_->runTimeError(*error);
     return false;
   }
-  printer.setDocName(plan.title);
-  PaintPlan(printer, plan);
-  if (printer.printerState() == QPrinter::Error) {
+  if (!parts->print(printer, plan.title, [&plan](QPagedPaintDevice& device) { PaintPlan(device, plan); })) {
     showProblem(tr("Print plan"), tr("The plan could not be printed."));
     return false;
   }

@@ -1,22 +1,27 @@
 // Build tool: draws the lines of an SVG drawing once, as the picture box
 // would paint them on a white ground, and writes the pixels as a grey bitmap
 // that the program shows instead of drawing the vectors at start-up. The
-// drawing's text is left out of the bitmap and written as an SVG of its own,
-// which the program draws over it: glyphs are drawn with the desktop's own
-// font settings (hinting, smoothing), which the build does not know.
+// drawing's text is left out of the bitmap and written as a table of C++
+// initialisers (ui::DrawingText), which the program draws over it as text
+// of an SVG drawing is drawn: glyph outlines take the installed font, which
+// the build does not know.
 //
-//   render_drawing IN.svg RATIO OUT.gray [OUT-text.svg]
+//   render_drawing IN.svg RATIO OUT.gray [OUT-text.inc]
 //
 // OUT.gray holds a 16-byte header (width, height and bytes per line in
 // device pixels, then the device-pixel ratio, each a little-endian 32-bit
 // number) and the rows of 8-bit grey values, each padded to 4 bytes. Fails
-// when the drawing is not grey throughout, or when its text is not its last
-// element (the text must be drawn over everything else).
+// when the drawing is not grey throughout, when its text is not its last
+// element (the text must be drawn over everything else), or when a text
+// element has anything the table cannot hold (a transform, a tspan, an
+// anchor, a style): the program would draw it otherwise than the vectors.
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <QXmlStreamReader>
+#include <QRegularExpression>
 #include <QtEndian>
 #include <cstdio>
 
@@ -25,6 +30,51 @@ namespace {
 int fail(const char* what, const char* path) {
   std::fprintf(stderr, "render_drawing: %s %s\n", what, path);
   return 1;
+}
+
+// The text elements as initialisers of ui::DrawingText, or an empty array
+// when one has what the table cannot hold.
+QByteArray textTable(const QByteArray& elements) {
+  static const QStringList known = {QStringLiteral("x"), QStringLiteral("y"), QStringLiteral("font-family"),
+                                    QStringLiteral("font-size"), QStringLiteral("font-weight"),
+                                    QStringLiteral("fill")};
+  QXmlStreamReader xml("<texts>" + elements + "</texts>");
+  QByteArray table;
+  xml.readNextStartElement();  // <texts>
+  while (xml.readNextStartElement()) {
+    if (xml.name() != QLatin1String("text")) return {};
+    const QXmlStreamAttributes attributes = xml.attributes();
+    for (const QXmlStreamAttribute& attribute : attributes) {
+      if (!known.contains(attribute.name().toString())) return {};
+    }
+    const QString weight = attributes.value(QLatin1String("font-weight")).toString();
+    const QString fill = attributes.value(QLatin1String("fill")).toString();
+    bool ok = true;
+    const auto number = [&](const char* name) {
+      bool read = false;
+      const double value = attributes.value(QLatin1String(name)).toDouble(&read);
+      ok = ok && read;
+      return QByteArray::number(value, 'g', 17);
+    };
+    const QByteArray x = number("x"), y = number("y"), size = number("font-size");
+    const QString text = xml.readElementText();  // fails on a child element
+    if (!ok || xml.hasError() || !(weight.isEmpty() || weight == QLatin1String("bold") ||
+                                   weight == QLatin1String("normal")))
+      return {};
+    if (!QRegularExpression(QStringLiteral("^#[0-9a-fA-F]{6}$")).match(fill).hasMatch()) return {};
+    const auto literal = [](const QString& s) {
+      QByteArray out = "\"";
+      for (const char c : s.toUtf8()) {
+        if (c == '"' || c == '\\') out += '\\';
+        out += c;
+      }
+      return out + '"';
+    };
+    table += "{" + literal(text) + ", " + x + ", " + y + ", " +
+             literal(attributes.value(QLatin1String("font-family")).toString()) + ", " + size + ", " +
+             (weight == QLatin1String("bold") ? "true" : "false") + ", 0x" + fill.mid(1).toLatin1() + "},\n";
+  }
+  return xml.hasError() ? QByteArray() : table;
 }
 
 bool write(const char* path, const QByteArray& data) {
@@ -52,15 +102,15 @@ int main(int argc, char* argv[]) {
   const qsizetype text = svg.indexOf("<text");
   const qsizetype textEnd = svg.lastIndexOf("</text>") + int(sizeof "</text>") - 1;
   const qsizetype close = svg.lastIndexOf("</svg>");
-  const qsizetype open = svg.indexOf('>', svg.indexOf("<svg")) + 1;
   QByteArray lines = svg, words;
   if (text >= 0) {
     if (textEnd < text || close < textEnd || !svg.mid(textEnd, close - textEnd).trimmed().isEmpty())
       return fail("text is not the last element of", argv[1]);
     lines = svg.left(text) + svg.mid(textEnd);
-    // Named, so that the program can ask where the text stands.
-    words = svg.left(open) + "\n<g id=\"text\">" + svg.mid(text, textEnd - text) + "</g>\n" + svg.mid(close);
+    words = textTable(svg.mid(text, textEnd - text));
+    if (words.isEmpty()) return fail("has text the program cannot draw as it stands in", argv[1]);
   }
+  words.prepend("// Written by render_drawing: the text of the drawing, drawn over its bitmap.\n");
 
   QSvgRenderer renderer(lines);
   if (!renderer.isValid()) return fail("cannot read", argv[1]);
