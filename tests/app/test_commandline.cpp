@@ -468,7 +468,8 @@ class TestCommandLine : public QObject {
     const QString path = dir.filePath("plan.pdf");
     const Run run = RunProgram({"--frequency", "146", "--plan", path}, {}, lone);
     QCOMPARE(run.exitCode, 1);
-    QVERIFY2(run.err.startsWith("quillcalc: --plan: ") && run.err.contains("quillcalc-ondemand.so is not installed"),
+    QVERIFY2(run.err.startsWith("quillcalc: --plan: ") &&
+                 run.err.contains("quillcalc-ondemand.so is not installed"),
              qPrintable(run.err));
     QVERIFY(run.out.isEmpty());
     QVERIFY(!QFile::exists(path));

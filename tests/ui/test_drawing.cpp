@@ -44,7 +44,8 @@ class TestDrawing : public QObject {
     box.resize(size + QSize(2 * kBorder, 2 * kBorder));
     const int ratio = qRound(box.devicePixelRatioF());
     QVERIFY2(ratio == 1 || ratio == 2, "a ratio the build draws a bitmap for");
-    const QImage shown = box.grab(QRect(QPoint(kBorder, kBorder), size)).toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage shown =
+        box.grab(QRect(QPoint(kBorder, kBorder), size)).toImage().convertToFormat(QImage::Format_RGB32);
     QCOMPARE(shown.size(), size * ratio);
 
     QImage vectors = blank(size, ratio);
@@ -64,7 +65,9 @@ class TestDrawing : public QObject {
       }
     }
     QVERIFY2(differ == 0, qPrintable(QStringLiteral("%1 pixels differ, the first at (%2, %3)")
-                                         .arg(differ).arg(first.x()).arg(first.y())));
+                                         .arg(differ)
+                                         .arg(first.x())
+                                         .arg(first.y())));
   }
 };
 

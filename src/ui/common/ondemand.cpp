@@ -31,7 +31,8 @@ Opened open() {
     using Entry = const OnDemandParts* (*)();
     const auto entry = reinterpret_cast<Entry>(module.resolve("quillcalc_ondemand_parts"));
     if (!entry) {
-      why = QCoreApplication::translate("OnDemand", "%1 cannot be opened: %2").arg(path, module.errorString());
+      why =
+          QCoreApplication::translate("OnDemand", "%1 cannot be opened: %2").arg(path, module.errorString());
       continue;
     }
     const OnDemandParts* parts = entry();
@@ -43,7 +44,8 @@ Opened open() {
   }
   if (why.isEmpty()) {
     why = QCoreApplication::translate("OnDemand", "%1 is not installed in %2")
-              .arg(QLatin1String(kModuleName), QDir::toNativeSeparators(candidates.first().section(QLatin1Char('/'), 0, -2)));
+              .arg(QLatin1String(kModuleName),
+                   QDir::toNativeSeparators(candidates.first().section(QLatin1Char('/'), 0, -2)));
   }
   return {nullptr, why};
 }

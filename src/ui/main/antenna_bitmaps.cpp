@@ -1,8 +1,7 @@
-#include "ui/main/form1_design.h"
-
 #include <QtEndian>
 
 #include "ui/common/picturebox.h"
+#include "ui/main/form1_design.h"
 
 // The drawing as src/ui/tools/render_drawing drew it at build time, taken
 // into the program's read-only data as it stands: the files' paths come from

@@ -115,7 +115,8 @@ double drawDrawing(QPainter& painter, const Frame& frame, const Plan& plan) {
   // As vectors, sharp on paper; WritePlanPdf and printing refuse a plan
   // without them.
   if (const auto drawing = ReadDrawing(QStringLiteral(":/ui/main/antenna.svg")))
-    drawing->render(&painter, frame.rect(kDrawingLeft, kDrawingTop, pixels.width() * kPointsPerPixel, height));
+    drawing->render(&painter,
+                    frame.rect(kDrawingLeft, kDrawingTop, pixels.width() * kPointsPerPixel, height));
   painter.setPen(frame.pen(qRgb(0, 0, 0), kHairline));
   painter.setBrush(Qt::NoBrush);
   painter.drawRect(frame.rect(kDrawingLeft - kFramePadding, kFrameTop, kDrawingWidth + 2 * kFramePadding,

@@ -4,8 +4,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
-#include <QMenu>
 #include <QMarginsF>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPageSize>
 

@@ -19,9 +19,9 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QSvgRenderer>
 #include <QXmlStreamReader>
-#include <QRegularExpression>
 #include <QtEndian>
 #include <cstdio>
 
@@ -35,9 +35,9 @@ int fail(const char* what, const char* path) {
 // The text elements as initialisers of ui::DrawingText, or an empty array
 // when one has what the table cannot hold.
 QByteArray textTable(const QByteArray& elements) {
-  static const QStringList known = {QStringLiteral("x"), QStringLiteral("y"), QStringLiteral("font-family"),
-                                    QStringLiteral("font-size"), QStringLiteral("font-weight"),
-                                    QStringLiteral("fill")};
+  static const QStringList known = {QStringLiteral("x"),           QStringLiteral("y"),
+                                    QStringLiteral("font-family"), QStringLiteral("font-size"),
+                                    QStringLiteral("font-weight"), QStringLiteral("fill")};
   QXmlStreamReader xml("<texts>" + elements + "</texts>");
   QByteArray table;
   xml.readNextStartElement();  // <texts>
@@ -58,8 +58,8 @@ QByteArray textTable(const QByteArray& elements) {
     };
     const QByteArray x = number("x"), y = number("y"), size = number("font-size");
     const QString text = xml.readElementText();  // fails on a child element
-    if (!ok || xml.hasError() || !(weight.isEmpty() || weight == QLatin1String("bold") ||
-                                   weight == QLatin1String("normal")))
+    if (!ok || xml.hasError() ||
+        !(weight.isEmpty() || weight == QLatin1String("bold") || weight == QLatin1String("normal")))
       return {};
     if (!QRegularExpression(QStringLiteral("^#[0-9a-fA-F]{6}$")).match(fill).hasMatch()) return {};
     const auto literal = [](const QString& s) {
