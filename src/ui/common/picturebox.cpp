@@ -78,7 +78,7 @@ void PictureBox::layOutTexts() {
   for (const DrawingText& t : texts_) {
     const qreal scale = kLayoutPixels / t.pixels;
     QFont font = this->font();
-    font.setFamily(QString::fromUtf8(t.family));
+    if (*t.family) font.setFamily(QString::fromUtf8(t.family));  // else the widget's, as in SVG
     font.setWeight(t.bold ? QFont::Bold : QFont::Normal);
     font.setPixelSize(qRound(t.pixels * scale));
     const QString text = QString::fromUtf8(t.text);

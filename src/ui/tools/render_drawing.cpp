@@ -58,7 +58,7 @@ QByteArray textTable(const QByteArray& elements) {
     };
     const QByteArray x = number("x"), y = number("y"), size = number("font-size");
     const QString text = xml.readElementText();  // fails on a child element
-    if (!ok || xml.hasError() ||
+    if (!ok || xml.hasError() || size.toDouble() <= 0 ||
         !(weight.isEmpty() || weight == QLatin1String("bold") || weight == QLatin1String("normal")))
       return {};
     if (!QRegularExpression(QStringLiteral("^#[0-9a-fA-F]{6}$")).match(fill).hasMatch()) return {};
