@@ -18,7 +18,15 @@ constexpr int kTextMargin = 4;  // pixels around the text's bounds
 // An SVG renderer lays text out at this size and scales it down to the
 // text's own, so that small text keeps its proportions.
 constexpr qreal kLayoutPixels = 100;
+
+// Word `i` of a bitmap's header: width, height and bytes per line in device
+// pixels, then the device-pixel ratio.
+int headerWord(const uchar* bitmap, int i) { return int(qFromLittleEndian<quint32>(bitmap + 4 * i)); }
 }  // namespace
+
+QSize BitmapDrawingSize(const uchar* bitmap) {
+  return QSize(headerWord(bitmap, 0), headerWord(bitmap, 1)) / headerWord(bitmap, 3);
+}
 
 PictureBox::PictureBox(const QString& svgResource, QWidget* parent)
     : QFrame(parent), svgResource_(svgResource) {
@@ -33,7 +41,7 @@ PictureBox::PictureBox(const QString& svgResource, QWidget* parent)
 PictureBox::~PictureBox() = default;
 
 void PictureBox::addBitmap(const uchar* bitmap) {
-  const auto word = [bitmap](int i) { return int(qFromLittleEndian<quint32>(bitmap + 4 * i)); };
+  const auto word = [bitmap](int i) { return headerWord(bitmap, i); };
   // Over the data as it stands: nothing is copied or decoded.
   bitmaps_.append(
       {QImage(bitmap + kBitmapHeader, word(0), word(1), word(2), QImage::Format_Grayscale8), word(3)});

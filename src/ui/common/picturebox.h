@@ -16,6 +16,10 @@ namespace quill::ui {
 
 class VectorDrawing;
 
+// The size, in pixels, of the drawing that a bitmap of PictureBox::addBitmap
+// holds.
+QSize BitmapDrawingSize(const uchar* bitmap);
+
 // One line of a drawing's text as its SVG <text> element gives it: the start
 // of its baseline in the drawing's pixels, the face, the size in pixels, the
 // weight and the colour.

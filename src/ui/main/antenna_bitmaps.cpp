@@ -1,5 +1,3 @@
-#include <QtEndian>
-
 #include "ui/common/picturebox.h"
 #include "ui/main/form1_design.h"
 
@@ -28,9 +26,6 @@ std::span<const DrawingText> drawingText() {
   return texts;
 }
 
-QSize drawingPixels() {
-  const auto word = [](int i) { return int(qFromLittleEndian<quint32>(quill_antenna_1x + 4 * i)); };
-  return {word(0), word(1)};
-}
+QSize drawingPixels() { return BitmapDrawingSize(quill_antenna_1x); }
 
 }  // namespace quill::ui::form1

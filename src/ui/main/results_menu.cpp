@@ -87,15 +87,18 @@ void ResultsMenu::copyResults() {
   QApplication::clipboard()->setText(QString::fromStdString(text));
 }
 
+const OnDemandParts* ResultsMenu::printing() {
+  QString why;
+  const OnDemandParts* parts = LoadOnDemandParts(&why);
+  if (!parts) showProblem(tr("Print plan"), tr("Printing is not available: %1.").arg(why));
+  return parts;
+}
+
 void ResultsMenu::printPlan() {
   if (!form_->shown()) return;
   if (!ChoosePlanElements(form_, tr("Print plan"))) return;
-  QString why;
-  const OnDemandParts* parts = LoadOnDemandParts(&why);
-  if (!parts) {
-    showProblem(tr("Print plan"), tr("Printing is not available: %1.").arg(why));
-    return;
-  }
+  const OnDemandParts* parts = printing();
+  if (!parts) return;
   // The locale's paper for a file, the plan's own margins.
   parts->askAndPrint(form_, tr("Print plan"), LocalePageSize(QLocale()), PlanMargins(),
                      [this](QPrinter& printer) { print(printer); });
@@ -103,12 +106,8 @@ void ResultsMenu::printPlan() {
 
 bool ResultsMenu::print(QPrinter& printer) {
   if (!form_->shown()) return false;
-  QString why;
-  const OnDemandParts* parts = LoadOnDemandParts(&why);
-  if (!parts) {
-    showProblem(tr("Print plan"), tr("Printing is not available: %1.").arg(why));
-    return false;
-  }
+  const OnDemandParts* parts = printing();
+  if (!parts) return false;
   Plan plan;
   if (const auto error =
           MakePlan(form_->shown()->frequencyMHz, form_->shown()->unit, SessionElements(), QLocale(), plan)) {

@@ -14,19 +14,15 @@ namespace {
 
 using namespace plots;
 
-// Hints, in lines of the widget's font: wide enough for a dozen frequency
-// labels, and never so small that the labels crowd the curve out.
+// Hints, in lines of the widget's font, for the plots against frequency:
+// wide enough for a dozen frequency labels, and never so small that the
+// labels crowd the curve out.
 constexpr double kHintWidthLines = 28;
 constexpr double kHintHeightLines = 14;
 constexpr double kLeastWidthLines = 22;
 constexpr double kLeastHeightLines = 11;
 // The legend's line samples, in digits.
 constexpr double kSampleDigits = 2.5;
-
-QSize linesToSize(const QWidget& plot, double across, double upright) {
-  const double line = QFontMetricsF(plot.font()).height();
-  return {int(std::ceil(across * line)), int(std::ceil(upright * line))};
-}
 
 void drawSwrGrid(QPainter& painter, const FrequencyFrame& frame, const Inks& inks, const QLocale& locale) {
   std::vector<std::pair<double, QString>> ticks;
@@ -169,12 +165,22 @@ void drawLegend(QPainter& painter, const QRectF& area, const nec::Results& resul
 
 }  // namespace
 
-ResultsPlot::ResultsPlot(const QString& name, const QString& description, QWidget* parent) : QWidget(parent) {
+ResultsPlot::ResultsPlot(const QString& name, const QString& description, Lines hint, Lines least,
+                         QWidget* parent)
+    : QWidget(parent), hint_(hint), least_(least) {
   setAccessibleName(name);
   setAccessibleDescription(description);
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
   setAttribute(Qt::WA_OpaquePaintEvent);  // the ground is painted whole
 }
+
+QSize ResultsPlot::inLines(Lines size) const {
+  const double line = QFontMetricsF(font()).height();
+  return {int(std::ceil(size.across * line)), int(std::ceil(size.upright * line))};
+}
+
+QSize ResultsPlot::sizeHint() const { return inLines(hint_); }
+QSize ResultsPlot::minimumSizeHint() const { return inLines(least_); }
 
 void ResultsPlot::setResults(const nec::Results& results) {
   results_ = results;
@@ -191,10 +197,7 @@ SwrPlot::SwrPlot(QWidget* parent)
           tr("SWR against frequency"),
           tr("A plot of the SWR across the sweep, with the design frequency and the lowest SWR marked. "
              "The summary gives the numbers."),
-          parent) {}
-
-QSize SwrPlot::sizeHint() const { return linesToSize(*this, kHintWidthLines, kHintHeightLines); }
-QSize SwrPlot::minimumSizeHint() const { return linesToSize(*this, kLeastWidthLines, kLeastHeightLines); }
+          {kHintWidthLines, kHintHeightLines}, {kLeastWidthLines, kLeastHeightLines}, parent) {}
 
 void SwrPlot::paintEvent(QPaintEvent*) {
   QPainter painter(this);
@@ -219,12 +222,7 @@ ImpedancePlot::ImpedancePlot(QWidget* parent)
           tr("Feed impedance against frequency"),
           tr("A plot of the feed impedance's resistance R and reactance X across the sweep, with the design "
              "frequency marked. The summary gives the numbers."),
-          parent) {}
-
-QSize ImpedancePlot::sizeHint() const { return linesToSize(*this, kHintWidthLines, kHintHeightLines); }
-QSize ImpedancePlot::minimumSizeHint() const {
-  return linesToSize(*this, kLeastWidthLines, kLeastHeightLines);
-}
+          {kHintWidthLines, kHintHeightLines}, {kLeastWidthLines, kLeastHeightLines}, parent) {}
 
 void ImpedancePlot::paintEvent(QPaintEvent*) {
   QPainter painter(this);

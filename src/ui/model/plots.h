@@ -13,21 +13,32 @@
 namespace quill::ui {
 
 // What the three plots share: a copy of the results they are given, which
-// setResults() replaces and clear() empties, each time with a repaint.
+// setResults() replaces and clear() empties, each time with a repaint, and
+// size hints in lines of the widget's font, so that they grow with it.
 class ResultsPlot : public QWidget {
   Q_OBJECT
  public:
   void setResults(const nec::Results& results);
   void clear();
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override;
 
  protected:
+  // A plot's size, across and upright, in lines of the widget's font.
+  struct Lines {
+    double across, upright;
+  };
   // A screen reader cannot read a picture: `name` says what it shows, and
-  // `description` points to the summary for the numbers.
-  ResultsPlot(const QString& name, const QString& description, QWidget* parent);
+  // `description` points to the summary for the numbers. `hint` is the size
+  // the plot asks for, `least` the smallest it reads at.
+  ResultsPlot(const QString& name, const QString& description, Lines hint, Lines least, QWidget* parent);
   const nec::Results& results() const { return results_; }
 
  private:
+  QSize inLines(Lines size) const;
+
   nec::Results results_;
+  Lines hint_, least_;
 };
 
 // SWR against frequency on a fixed scale of 1 to 10, with the design
@@ -36,8 +47,6 @@ class SwrPlot : public ResultsPlot {
   Q_OBJECT
  public:
   explicit SwrPlot(QWidget* parent = nullptr);
-  QSize sizeHint() const override;
-  QSize minimumSizeHint() const override;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -48,8 +57,6 @@ class ImpedancePlot : public ResultsPlot {
   Q_OBJECT
  public:
   explicit ImpedancePlot(QWidget* parent = nullptr);
-  QSize sizeHint() const override;
-  QSize minimumSizeHint() const override;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -61,8 +68,6 @@ class PatternPlot : public ResultsPlot {
   Q_OBJECT
  public:
   explicit PatternPlot(QWidget* parent = nullptr);
-  QSize sizeHint() const override;
-  QSize minimumSizeHint() const override;
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -13,6 +13,7 @@ namespace {
 
 using namespace plots;
 
+// Square, in lines of the widget's font.
 constexpr double kHintLines = 22;
 constexpr double kLeastLines = 16;
 constexpr double kSpokeStepDeg = 30;
@@ -135,17 +136,7 @@ PatternPlot::PatternPlot(QWidget* parent)
     : ResultsPlot(tr("Horizontal radiation pattern"),
                   tr("A polar plot of the gain in dBi in each direction of the horizontal plane at the "
                      "design frequency, towards the directors at the top. The summary gives the numbers."),
-                  parent) {}
-
-QSize PatternPlot::sizeHint() const {
-  const int side = int(std::ceil(kHintLines * QFontMetricsF(font()).height()));
-  return {side, side};
-}
-
-QSize PatternPlot::minimumSizeHint() const {
-  const int side = int(std::ceil(kLeastLines * QFontMetricsF(font()).height()));
-  return {side, side};
-}
+                  {kHintLines, kHintLines}, {kLeastLines, kLeastLines}, parent) {}
 
 void PatternPlot::paintEvent(QPaintEvent*) {
   QPainter painter(this);
