@@ -13,8 +13,8 @@
 #include "calc/format.h"
 #include "calc/necmodel.h"
 #include "calc/results.h"
+#include "io/savefile.h"
 #include "ui/common/forms.h"
-#include "ui/common/savefile.h"
 #include "ui/main/dimension_names.h"
 #include "ui/main/plan.h"
 
@@ -64,8 +64,8 @@ struct Options {
   QCommandLineOption elements{QStringLiteral("elements"),
                               QStringLiteral("The number of elements of the model, the plan and the "
                                              "listings, %1 (default) to %2.")
-                                  .arg(nec::kFewestElements)
-                                  .arg(nec::kMostElements),
+                                  .arg(kFewestElements)
+                                  .arg(kMostElements),
                               QStringLiteral("N")};
 
   QList<QCommandLineOption> all() const {
@@ -222,11 +222,11 @@ Request calculationRequest(const QCommandLineParser& parser, const Options& opti
     const QString count = parser.value(options.elements);
     bool whole = false;
     request.elements = count.trimmed().toInt(&whole);
-    if (!whole || request.elements < nec::kFewestElements || request.elements > nec::kMostElements) {
+    if (!whole || request.elements < kFewestElements || request.elements > kMostElements) {
       return badUsage(QStringLiteral("--elements: '%1' is not a whole number from %2 to %3")
                           .arg(count)
-                          .arg(nec::kFewestElements)
-                          .arg(nec::kMostElements));
+                          .arg(kFewestElements)
+                          .arg(kMostElements));
     }
   }
   if (parser.isSet(options.model)) {
@@ -334,7 +334,7 @@ int calculate(const Request& request) {
         request,
         ListResults(record, request.unit, calculation, ui::form1::dimensionNames(), ".", request.elements));
     const QString problem =
-        ui::SaveFile(QStringLiteral("-"), QByteArrayView(text.data(), qsizetype(text.size())));
+        io::SaveFile(QStringLiteral("-"), QByteArrayView(text.data(), qsizetype(text.size())));
     if (!problem.isEmpty()) {
       SayOnStderr(QStringLiteral("cannot write the results to standard output: %1").arg(problem));
       return kExitOutputFailed;
@@ -407,7 +407,7 @@ std::optional<int> HandleCommandLine(int argc, char* argv[]) {
     case Request::Action::Help:
     case Request::Action::Version: {
       const QByteArray reply = request.reply.toLocal8Bit();
-      if (const QString problem = ui::SaveFile(QStringLiteral("-"), reply); !problem.isEmpty()) {
+      if (const QString problem = io::SaveFile(QStringLiteral("-"), reply); !problem.isEmpty()) {
         SayOnStderr(QStringLiteral("cannot write to standard output: %1").arg(problem));
         return kExitOutputFailed;
       }

@@ -35,7 +35,7 @@ struct Request {
   bool printResults = true;
   QString planFile;  // --plan, or empty
   // --elements: of the plan and the listings (the model reads it itself).
-  int elements = nec::kFewestElements;
+  int elements = kFewestElements;
   // --nec FILE [--diameter MM] [--elements N]: the NEC-2 model, or nothing.
   std::optional<NecCommand> nec;
   // --model [--diameter MM] [--elements N]: the model run in nec2c, or nothing.

@@ -26,8 +26,8 @@ int RunModelCommand(const ModelCommand& command, std::FILE* out, std::FILE* erro
     static char* argv[] = {name, nullptr};
     core.emplace(argc, argv);
   }
-  const ui::NecOutcome outcome =
-      ui::RunNec({std::move(*made), 50, QUILLCALC_NAME " " QUILLCALC_VERSION}, limit);
+  const io::NecOutcome outcome =
+      io::RunNec({std::move(*made), 50, QUILLCALC_NAME " " QUILLCALC_VERSION}, limit);
   if (!outcome.results) {
     SayOnStderr(AsClause(outcome.failure), errors);
     return kExitModelFailed;

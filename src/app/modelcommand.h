@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <optional>
 
-#include "ui/model/necrun.h"
+#include "io/necrun.h"
 
 namespace quill::app {
 
@@ -29,6 +29,6 @@ struct ModelCommand {
 // cannot be calculated (neither runs nec2c), 4 when nec2c is missing, fails,
 // computes nothing or runs past `limit`.
 int RunModelCommand(const ModelCommand& command, std::FILE* out = stdout, std::FILE* errors = stderr,
-                    std::chrono::milliseconds limit = ui::kNecTimeLimit);
+                    std::chrono::milliseconds limit = io::kNecTimeLimit);
 
 }  // namespace quill::app

@@ -5,7 +5,8 @@
 #include "app/version.h"
 #include "calc/necdeck.h"
 #include "calc/necmodel.h"
-#include "ui/main/necexport.h"
+#include "io/localenumber.h"
+#include "io/necrun.h"
 
 namespace quill::app {
 namespace {
@@ -30,22 +31,22 @@ std::optional<nec::Model> ModelOfOptions(const QString& frequency, const std::op
   status = kExitBadUsage;
   std::optional<double> diameter;
   if (diameterText) {
-    diameter = ui::ReadLocaleNumber(*diameterText);
+    diameter = io::ReadLocaleNumber(*diameterText);
     if (!diameter) {
       SayOnStderr(QStringLiteral("--diameter: '%1' is not a number of millimetres").arg(*diameterText),
                   errors);
       return std::nullopt;
     }
   }
-  int elements = nec::kFewestElements;
+  int elements = kFewestElements;
   if (elementsText) {
     bool ok = false;
     elements = elementsText->trimmed().toInt(&ok);
     if (!ok) {
       SayOnStderr(QStringLiteral("--elements: '%1' is not a whole number from %2 to %3")
                       .arg(*elementsText)
-                      .arg(nec::kFewestElements)
-                      .arg(nec::kMostElements),
+                      .arg(kFewestElements)
+                      .arg(kMostElements),
                   errors);
       return std::nullopt;
     }
@@ -73,7 +74,7 @@ int RunNecCommand(const NecCommand& command, std::FILE* errors) {
   if (!model) return status;
 
   const std::string deck = nec::Deck(*model, QUILLCALC_NAME " " QUILLCALC_VERSION);
-  if (const QString failure = ui::SaveNecDeck(command.file, deck); !failure.isEmpty()) {
+  if (const QString failure = io::SaveNecDeck(command.file, deck); !failure.isEmpty()) {
     SayOnStderr(QStringLiteral("--nec: cannot write %1: %2").arg(FileInMessage(command.file), failure),
                 errors);
     return kExitOutputFailed;

@@ -127,7 +127,14 @@ web* ShowWebLinkWindow() {
 }
 
 ui::ModelWindow* ShowModelWindow(Form1* form) {
-  return showSingle<ui::ModelWindow>([](ui::ModelWindow*) {}, [form] { return new ui::ModelWindow(form); });
+  return showSingle<ui::ModelWindow>([form](ui::ModelWindow* window) {
+    // It models what the main window shows, now and after each calculation.
+    const auto follow = [form, window] {
+      if (form->shown()) window->follow(form->shown()->frequencyMHz);
+    };
+    QObject::connect(form, &Form1::resultsShown, window, follow);
+    follow();
+  });
 }
 
 Form1* MainWindow() { return instance<Form1>(); }

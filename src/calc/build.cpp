@@ -4,7 +4,7 @@
 #include <cmath>
 #include <numeric>
 
-#include "calc/necmodel.h"
+#include "calc/elements.h"
 
 namespace quill {
 namespace {
@@ -14,41 +14,6 @@ constexpr double kLongestTape = 1e6;  // inches, or centimetres
 constexpr long long kSixteenths = 16;
 constexpr long long kMillimetresPerCentimetre = 10;
 constexpr char kNoReading[] = "\u2014";
-
-// One size of element: its names and its boxes.
-struct ElementSize {
-  const char* key;
-  const char* name;
-  ResultBox horizontal, vertical;
-};
-
-constexpr ElementSize kSizes[] = {
-    {"reflector", "Reflector", ResultBox::Text4, ResultBox::Text9},
-    {"driven", "Driven element", ResultBox::Text6, ResultBox::Text10},
-    {"d1", "D1", ResultBox::Text8, ResultBox::Text11},
-    {"d2", "D2", ResultBox::Text17, ResultBox::Text21},
-    {"d3_dn", "D3 to Dn", ResultBox::Text19, ResultBox::Text23},
-};
-// Elements of each size in an antenna of `elements` (at least three).
-int countOfSize(std::size_t size, int elements) {
-  if (size < 3) return 1;
-  if (size == 3) return elements >= 4 ? 1 : 0;
-  return std::max(elements - 4, 0);
-}
-
-// The spacing in front of the element at `index` (0: the reflector).
-ResultBox spacingBefore(int index) {
-  switch (index) {
-    case 1:
-      return ResultBox::Text5;
-    case 2:
-      return ResultBox::Text7;
-    case 3:
-      return ResultBox::Text12;
-    default:
-      return ResultBox::Text14;
-  }
-}
 
 float value(const BoxValues& values, ResultBox box) { return values[static_cast<std::size_t>(box)]; }
 
@@ -70,24 +35,18 @@ BoxValues ValuesOf(const Calculation& calculation) {
 
 Assembly Assemble(const BoxValues& values, int elements) {
   Assembly out;
-  out.elements = std::clamp(elements, nec::kFewestElements, nec::kMostElements);
+  out.elements = std::clamp(elements, kFewestElements, kMostElements);
   double position = 0;
   for (int i = 0; i < out.elements; ++i) {
-    if (i > 0) position += static_cast<double>(value(values, spacingBefore(i)));
-    BoomMark mark{kSizes[std::min<std::size_t>(std::size_t(i), 2)].key,
-                  kSizes[std::min<std::size_t>(std::size_t(i), 2)].name, position};
-    if (i >= 3) {
-      mark.key = "d" + std::to_string(i - 1);
-      mark.name = "D" + std::to_string(i - 1);
-    }
-    out.boom.push_back(std::move(mark));
+    if (i > 0) position += static_cast<double>(value(values, SizeOf(i).spacing));
+    out.boom.push_back({ElementKey(i), ElementName(i), position});
   }
   out.boomLength = position;
 
-  for (std::size_t size = 0; size < std::size(kSizes); ++size) {
-    const int count = countOfSize(size, out.elements);
+  for (std::size_t size = 0; size < kElementSizes.size(); ++size) {
+    const int count = CountOfSize(size, out.elements);
     if (count == 0) continue;
-    const ElementSize& element = kSizes[size];
+    const ElementSize& element = kElementSizes[size];
     const Piece tube{std::string(element.key) + "_tube", std::string(element.name) + " tube", count,
                      value(values, element.horizontal), element.horizontal};
     const Piece legs{std::string(element.key) + "_leg", std::string(element.name) + " leg", 2 * count,

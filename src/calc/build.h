@@ -50,7 +50,7 @@ struct Assembly {
   double legTotal = 0;
 };
 
-// `elements` outside nec::kFewestElements to nec::kMostElements is brought
+// `elements` outside kFewestElements to kMostElements is brought
 // into that range: callers refuse such counts before they get here.
 Assembly Assemble(const BoxValues& values, int elements);
 

@@ -15,21 +15,6 @@ constexpr double kLightMetresPerMicrosecond = 299.792458;  // c, so that c / MHz
 constexpr double kDefaultDiameterMm = 6;
 constexpr double kDefaultDiameterAtMHz = 146;
 
-// The sizes of one element and the spacing in front of it, as the result
-// boxes show them.
-struct Sizes {
-  const char* name;
-  ResultBox horizontal, vertical, spacing;
-  const char* spacingName;
-};
-constexpr Sizes kReflector{"Reflector", ResultBox::Text4, ResultBox::Text9, ResultBox::Text5, ""};
-constexpr Sizes kDriven{"Driven element", ResultBox::Text6, ResultBox::Text10, ResultBox::Text5,
-                        "Reflector to driven element"};
-constexpr Sizes kD1{"D1", ResultBox::Text8, ResultBox::Text11, ResultBox::Text7, "Driven element to D1"};
-constexpr Sizes kD2{"D2", ResultBox::Text17, ResultBox::Text21, ResultBox::Text12, "D1 to D2"};
-// D3 to Dn share one size and one spacing.
-constexpr Sizes kFurther{"", ResultBox::Text19, ResultBox::Text23, ResultBox::Text14, ""};
-
 std::string number(double value, int significant = 17) {
   char text[32];
   const auto end =
@@ -76,16 +61,14 @@ std::optional<Outcome> checkRequest(std::optional<double> tubeDiameterMm, int el
 
 // The sizes of the element in place `index` (0 is the reflector).
 Element sized(const Calculation& inches, int index) {
-  static constexpr const Sizes* kFirst[] = {&kReflector, &kDriven, &kD1, &kD2};
-  const Sizes& sizes = index < 4 ? *kFirst[index] : kFurther;
+  const ElementSize& size = SizeOf(index);
   Element element;
-  element.name = index < 4 ? sizes.name : "D" + std::to_string(index - 1);
-  element.horizontal = shown(inches, sizes.horizontal);
-  element.vertical = shown(inches, sizes.vertical);
+  element.name = ElementName(index);
+  element.horizontal = shown(inches, size.horizontal);
+  element.vertical = shown(inches, size.vertical);
   if (index > 0) {
-    element.spacing = shown(inches, sizes.spacing);
-    element.spacingName =
-        index < 4 ? sizes.spacingName : "D" + std::to_string(index - 2) + " to " + element.name;
+    element.spacing = shown(inches, size.spacing);
+    element.spacingName = SpacingName(index);
   }
   return element;
 }

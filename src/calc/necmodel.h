@@ -11,13 +11,13 @@
 #include <vector>
 
 #include "calc/design.h"
+#include "calc/elements.h"
 
 namespace quill::nec {
 
-// The reflector, the driven element and D1, as drawn; a 4th element is D2,
-// and every further one a D3-to-Dn director.
-inline constexpr int kFewestElements = 3;
-inline constexpr int kMostElements = 10;
+// The elements are those of calc/elements.h: the reflector, the driven
+// element and D1, as drawn; a 4th is D2, and every further one a D3-to-Dn
+// director.
 
 // NEC's thin-wire model wants pieces of wire (segments) no longer than about
 // a twentieth of a wavelength, so that the current is nearly constant along

@@ -110,7 +110,7 @@ ResultList ListResults(const DesignValues& record, Unit unit, const Calculation&
                   unit,
                   {},
                   Assemble(values, elements)};
-  for (const Dimension& dimension : kDimensions) {
+  for (const Dimension& dimension : ListedDimensions()) {
     const auto box = static_cast<std::size_t>(dimension.box);
     list.lines.push_back({dimension.key, names[box], texts[box], values[box]});
   }

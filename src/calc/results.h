@@ -13,36 +13,9 @@
 
 #include "calc/build.h"
 #include "calc/design.h"
-#include "calc/necmodel.h"
+#include "calc/elements.h"
 
 namespace quill {
-
-// One dimension of the listing: its fixed key and the box that shows it.
-struct Dimension {
-  const char* key;
-  ResultBox box;
-};
-
-// Every listing names the dimensions in this order: the reflector, the driven
-// element, D1, D2 and D3 to Dn, each horizontal then vertical; then the four
-// spacings from the rear of the boom forward. The keys never change: scripts
-// read them.
-inline constexpr std::array<Dimension, kResultBoxCount> kDimensions{{
-    {"reflector_horizontal", ResultBox::Text4},
-    {"reflector_vertical", ResultBox::Text9},
-    {"driven_horizontal", ResultBox::Text6},
-    {"driven_vertical", ResultBox::Text10},
-    {"d1_horizontal", ResultBox::Text8},
-    {"d1_vertical", ResultBox::Text11},
-    {"d2_horizontal", ResultBox::Text17},
-    {"d2_vertical", ResultBox::Text21},
-    {"d3_dn_horizontal", ResultBox::Text19},
-    {"d3_dn_vertical", ResultBox::Text23},
-    {"spacing_reflector_driven", ResultBox::Text5},
-    {"spacing_driven_d1", ResultBox::Text7},
-    {"spacing_d1_d2", ResultBox::Text12},
-    {"spacing_directors", ResultBox::Text14},
-}};
 
 // "in" or "cm"; "inches" or "centimetres".
 std::string_view UnitSymbol(Unit unit);
@@ -62,7 +35,7 @@ struct ResultList {
   std::string frequency;  // as the frequency box's write-back shows it
   float frequencyMHz = 0;
   Unit unit = Unit::Inches;
-  std::vector<ResultLine> lines;  // in the order of kDimensions
+  std::vector<ResultLine> lines;  // in the order of ListedDimensions()
   // The antenna built from these values; a list without elements
   // (elements 0) has only the fourteen dimensions.
   Assembly assembly;
@@ -72,7 +45,7 @@ struct ResultList {
 // boxes' format and `decimalSeparator`, for an antenna of `elements`.
 ResultList ListResults(const DesignValues& record, Unit unit, const Calculation& calculation,
                        const DimensionNames& names, std::string_view decimalSeparator = ".",
-                       int elements = nec::kFewestElements);
+                       int elements = kFewestElements);
 
 // "Quillbeam for 146 MHz, in inches", then one line per dimension: the name,
 // padded so that the values line up at their decimal separators in a

@@ -458,23 +458,6 @@ class TestCommandLine : public QObject {
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"plan.pdf"});
   }
 
-  // A copy of the program away from its module still calculates, and
-  // refuses the plan it cannot draw: exit 1, the module named, no file.
-  void planWithoutModule() {
-    QTemporaryDir dir;
-    const QString lone = dir.filePath("quillcalc");
-    QVERIFY(QFile::copy(QUILLCALC_TEST_PROGRAM, lone));
-    QCOMPARE(RunProgram({"--frequency", "146"}, {}, lone).exitCode, 0);
-    const QString path = dir.filePath("plan.pdf");
-    const Run run = RunProgram({"--frequency", "146", "--plan", path}, {}, lone);
-    QCOMPARE(run.exitCode, 1);
-    QVERIFY2(run.err.startsWith("quillcalc: --plan: ") &&
-                 run.err.contains("quillcalc-ondemand.so is not installed"),
-             qPrintable(run.err));
-    QVERIFY(run.out.isEmpty());
-    QVERIFY(!QFile::exists(path));
-  }
-
   // Ten elements on one page, every mark with both tape readings: D8 at
   // 169.8411 in ("169 13/16") and 431.3964 cm (4314 mm), the boom's length.
   void planForTenElements() {

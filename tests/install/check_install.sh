@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Checks the installed quillcalc. Run by ctest (tests/install/CMakeLists.txt):
 #
-#   check_install.sh install  PREFIX  BUILD-DIR APP-ID VERSION MODULE
+#   check_install.sh install  PREFIX  BUILD-DIR APP-ID VERSION
 #       installs the build into PREFIX (afresh), through the install script of
 #       BUILD-DIR/packaging, which writes no install_manifest.txt
 #   check_install.sh layout   PREFIX  ...   every file where it belongs, nothing
@@ -19,11 +19,10 @@
 #       (or that there is none) before the other tests, and checks afterwards
 #       that it is still byte for byte the same
 #
-# MODULE is where the program's module installs, under the prefix.
 # CMAKE and CPACK in the environment name the tools of the build.
 set -euo pipefail
 
-mode=$1 dir=$2 build=$3 id=$4 version=$5 module=${6:-}
+mode=$1 dir=$2 build=$3 id=$4 version=$5
 cmake=${CMAKE:-cmake}
 cpack=${CPACK:-cpack}
 failures=0
@@ -41,7 +40,6 @@ expect_line() {
 # The files of an installation under PREFIX ("" or "usr/"), sorted.
 expected_files() {
   printf '%s\n' "${1}bin/quillcalc" \
-    "${1}$module" \
     "${1}share/applications/$id.desktop" \
     "${1}share/metainfo/$id.metainfo.xml" \
     "${1}share/doc/quillcalc/copyright" \
@@ -113,8 +111,7 @@ case $mode in
     status=0
     timeout 2 "$dir/bin/quillcalc" || status=$?
     [ "$status" -eq 124 ] || fail "the installed quillcalc ended by itself with status $status"
-    # It finds its module where the installation put it: the plan has its
-    # drawing only through the module.
+    # It draws its plan away from the build tree.
     "$dir/bin/quillcalc" --frequency 146 --plan - | pdfinfo - >/dev/null ||
       fail "the installed quillcalc cannot draw its plan"
     ;;
@@ -143,7 +140,7 @@ case $mode in
     [ "$(dpkg-deb --field "$deb" Version)" = "$version" ] || fail "wrong package version"
     [ "$(dpkg-deb --field "$deb" Architecture)" = "$arch" ] || fail "wrong architecture"
     depends=$(dpkg-deb --field "$deb" Depends | tr -d ' ' | tr ',' '\n' | sed 's/(.*//')
-    for needed in fonts-liberation libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6; do
+    for needed in fonts-liberation libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 libqt6printsupport6; do
       grep -qxF "$needed" <<<"$depends" || fail "Depends lacks $needed"
     done
     actual=$(dpkg-deb --fsys-tarfile "$deb" | tar -t | grep -v '/$' | sed 's|^\./||' | sort)
@@ -154,7 +151,6 @@ case $mode in
     fi
     mkdir "$dir/root"
     dpkg-deb --extract "$deb" "$dir/root"
-    [ "$(stat -c %a "$dir/root/usr/$module")" = 644 ] || fail "the module is not mode 644"
     check_metadata "$dir/root/usr/share/applications/$id.desktop" "$dir/root/usr/share/metainfo/$id.metainfo.xml"
     check_docs "$dir/root/usr/share/doc/quillcalc" "$dir/root/usr/share/man/man1"
     ;;

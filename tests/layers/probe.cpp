@@ -2,6 +2,9 @@
 // QUILL_PROBE_INCLUDE unset, every include here follows the layers and the
 // file compiles; with it set to a header of a layer above, it must not.
 #include "calc/design.h"
+#ifdef QUILL_PROBE_IO
+#include "io/necrun.h"
+#endif
 #ifdef QUILL_PROBE_UI
 #include "ui/main/form1.h"
 #endif

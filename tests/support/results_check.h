@@ -29,9 +29,9 @@ inline void CheckResultsText(const QString& text, const QString& heading, const 
   QCOMPARE(lines[1 + int(kResultBoxCount)], QString());
   QCOMPARE(lines[2 + int(kResultBoxCount)].simplified(), QStringLiteral("Elements %1").arg(elements));
   qsizetype point = -1;
-  for (std::size_t i = 0; i < kDimensions.size(); ++i) {
+  for (std::size_t i = 0; i < ListedDimensions().size(); ++i) {
     const QString& line = lines[qsizetype(i) + 1];
-    const ResultBox box = kDimensions[i].box;
+    const ResultBox box = ListedDimensions()[i].box;
     const QString name = QString::fromStdString(ui::form1::dimensionNames()[std::size_t(box)]);
     const QString value = QString::fromLatin1(Shown(example, box)).replace(QLatin1Char('.'), separator);
     QVERIFY2(line.startsWith(name + QLatin1String("  ")), qPrintable(line));

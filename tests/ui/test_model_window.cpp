@@ -12,13 +12,13 @@
 #include <QTest>
 
 #include "app/windows.h"
+#include "calc/elements.h"
 #include "fake_nec2c.h"
 #include "gui_support.h"
+#include "io/necrun.h"
 #include "run_program.h"
 #include "ui/common/controls.h"
-#include "ui/main/elementcount.h"
 #include "ui/model/modelwindow.h"
-#include "ui/model/necrun.h"
 
 using namespace quill;
 using test::FakeNec;
@@ -55,7 +55,7 @@ class TestModelWindow : public QObject {
  private slots:
   void initTestCase() { test::SetUpGuiTest(); }
   void init() {
-    ui::SetSessionElements(nec::kFewestElements);
+    SetSessionElements(kFewestElements);
     form = app::ShowMainWindow();
     QVERIFY(QTest::qWaitForWindowExposed(form));
   }
@@ -92,7 +92,7 @@ class TestModelWindow : public QObject {
     QCOMPARE(window->diameter()->text(), QStringLiteral("2.03"));
     QTRY_VERIFY_WITH_TIMEOUT(window->results() && window->results()->designFrequencyMHz == 432, kRunMs);
     window->elements()->setValue(4);
-    QCOMPARE(ui::SessionElements(), 4);
+    QCOMPARE(SessionElements(), 4);
     type(window->diameter(), QStringLiteral("5"));
     calculate(form, QStringLiteral("222"));
     QCOMPARE(window->diameter()->text(), QStringLiteral("5"));

@@ -14,10 +14,10 @@
 
 #include "app/errors.h"
 #include "app/windows.h"
+#include "calc/elements.h"
 #include "calc/necmodel.h"
 #include "gui_support.h"
-#include "ui/common/savefile.h"
-#include "ui/main/elementcount.h"
+#include "io/savefile.h"
 #include "ui/main/necexport.h"
 #include "ui/main/results_menu.h"
 
@@ -44,7 +44,7 @@ class TestNecExport : public QObject {
   }
   void init() {
     NecExportDialog::forgetDiameter();
-    ui::SetSessionElements(nec::kFewestElements);
+    SetSessionElements(kFewestElements);
     errors.clear();
   }
   void cleanup() { test::CloseAllWindows(); }
@@ -125,9 +125,9 @@ class TestNecExport : public QObject {
     const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
     qputenv("HOME", QFile::encodeName(home.path()));
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(".config")));
-    const QString without = ui::DefaultSaveFolder();
+    const QString without = io::DefaultSaveFolder();
     QDir(home.path()).mkdir(QStringLiteral("Documents"));
-    const QString with = ui::DefaultSaveFolder();
+    const QString with = io::DefaultSaveFolder();
     qputenv("HOME", oldHome);
     oldConfig.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", oldConfig);
     QCOMPARE(without, home.path());

@@ -16,11 +16,11 @@
 
 #include "app/errors.h"
 #include "app/windows.h"
+#include "calc/elements.h"
 #include "examples.h"
 #include "gui_support.h"
 #include "results_check.h"
 #include "ui/common/picturebox.h"
-#include "ui/main/elementcount.h"
 #include "ui/main/form1.h"
 #include "ui/main/plan.h"
 #include "ui/main/results_menu.h"
@@ -154,7 +154,7 @@ class TestResultsMenu : public QObject {
     QTimer::singleShot(0, this, [this, path] {
       auto* count = QApplication::activeModalWidget()->findChild<QSpinBox*>();
       QVERIFY(count);
-      QCOMPARE(count->value(), ui::SessionElements());
+      QCOMPARE(count->value(), SessionElements());
       count->setValue(5);
       QTimer::singleShot(0, this, [path] {
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
@@ -165,7 +165,7 @@ class TestResultsMenu : public QObject {
       QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return);
     });
     QTest::keyClick(form, Qt::Key_S, Qt::ControlModifier);
-    QCOMPARE(ui::SessionElements(), 5);
+    QCOMPARE(SessionElements(), 5);
     test::CheckPlan144(path + QStringLiteral(".pdf"), QStringLiteral("A4"), Unit::Centimetres);
     const test::PdfFacts pdf = test::ReadPdf(path + QStringLiteral(".pdf"));
     QVERIFY(pdf.words.contains(QStringLiteral("D3")));
@@ -174,13 +174,13 @@ class TestResultsMenu : public QObject {
     form->resultsMenu()->copyResults();
     test::CheckResultsText(clipboard(), QStringLiteral("Quillbeam for 144 MHz, in centimetres"),
                            test::k144Centimetres, QLatin1Char('.'), 5);
-    ui::SetSessionElements(3);
+    SetSessionElements(3);
   }
 
   // Ten elements still fit on a Letter page as a printer has it.
   void printTenElements() {
     calculate(test::k144, form->Command1);
-    ui::SetSessionElements(10);
+    SetSessionElements(10);
     QTemporaryDir dir;
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -188,7 +188,7 @@ class TestResultsMenu : public QObject {
     printer.setPageSize(QPageSize(QPageSize::Letter));
     printer.setPageMargins(ui::PlanMargins(), QPageLayout::Millimeter);
     const bool printed = form->resultsMenu()->print(printer);
-    ui::SetSessionElements(3);
+    SetSessionElements(3);
     QVERIFY(printed);
     test::CheckPlanFits(printer.outputFileName());
     QCOMPARE(test::ReadPdf(printer.outputFileName()).pages, 1);

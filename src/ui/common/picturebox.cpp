@@ -2,12 +2,12 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QSvgRenderer>
 #include <QTextLayout>
 #include <QTransform>
 #include <QtEndian>
 
 #include "ui/common/controls.h"
-#include "ui/common/ondemand.h"
 
 namespace quill::ui {
 
@@ -60,12 +60,9 @@ void PictureBox::addLine(const QLine& line) {
   update();
 }
 
-VectorDrawing* PictureBox::drawing() const {
-  if (!drawingRead_) {
-    drawing_ = ReadDrawing(svgResource_);
-    drawingRead_ = true;
-  }
-  return drawing_.get();
+QSvgRenderer* PictureBox::drawing() const {
+  if (!drawing_) drawing_ = std::make_unique<QSvgRenderer>(svgResource_);
+  return drawing_->isValid() ? drawing_.get() : nullptr;
 }
 
 QSize PictureBox::drawingSize() const {

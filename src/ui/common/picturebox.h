@@ -10,11 +10,10 @@
 #include <memory>
 #include <span>
 
+class QSvgRenderer;
 class QTextLayout;
 
 namespace quill::ui {
-
-class VectorDrawing;
 
 // The size, in pixels, of the drawing that a bitmap of PictureBox::addBitmap
 // holds.
@@ -75,13 +74,12 @@ class PictureBox : public QFrame {
     QPointF origin;                       // in the layout's pixels
   };
 
-  VectorDrawing* drawing() const;
+  QSvgRenderer* drawing() const;
   void layOutTexts();
   void drawTexts(QPainter& painter) const;
 
   QString svgResource_;
-  mutable std::unique_ptr<VectorDrawing> drawing_;  // read on first need
-  mutable bool drawingRead_ = false;
+  mutable std::unique_ptr<QSvgRenderer> drawing_;  // read on first need
   std::span<const DrawingText> texts_;
   QList<LaidOutText> laidOut_;  // on first paint
   QRect textBounds_;            // from the inner area's corner

@@ -12,10 +12,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "calc/elements.h"
 #include "calc/format.h"
 #include "calc/necdeck.h"
-#include "ui/common/savefile.h"
-#include "ui/main/elementcount.h"
+#include "io/localenumber.h"
+#include "io/necrun.h"
+#include "io/savefile.h"
 
 namespace quill::ui {
 namespace {
@@ -62,8 +64,7 @@ NecExportDialog::NecExportDialog(float frequencyMHz, QWidget* parent)
 
   auto* form = new QFormLayout;
   form->addRow(tr("Tube &diameter (mm):"), diameter_);
-  form->addRow(tr("Number of &elements (%1 to %2):").arg(nec::kFewestElements).arg(nec::kMostElements),
-               elements_);
+  form->addRow(tr("Number of &elements (%1 to %2):").arg(kFewestElements).arg(kMostElements), elements_);
   form->addRow(QString(), elementsHint);
 
   problem_ = new QLabel;
@@ -83,7 +84,7 @@ NecExportDialog::NecExportDialog(float frequencyMHz, QWidget* parent)
 }
 
 void NecExportDialog::accept() {
-  const std::optional<double> diameter = ReadLocaleNumber(diameter_->text());
+  const std::optional<double> diameter = io::ReadLocaleNumber(diameter_->text());
   bool countOk = false;
   const int count = elements_->text().trimmed().toInt(&countOk);
   nec::Outcome outcome;
@@ -91,8 +92,7 @@ void NecExportDialog::accept() {
     outcome.message = "The tube diameter is not a number.";
   } else if (!countOk) {
     outcome.message = "The number of elements must be a whole number from " +
-                      std::to_string(nec::kFewestElements) + " to " + std::to_string(nec::kMostElements) +
-                      ".";
+                      std::to_string(kFewestElements) + " to " + std::to_string(kMostElements) + ".";
   } else {
     outcome = nec::BuildModel(frequencyMHz_, *diameter, count);
   }
@@ -113,26 +113,10 @@ void NecExportDialog::accept() {
 
 void NecExportDialog::forgetDiameter() { lastDiameter().reset(); }
 
-QString SaveNecDeck(const QString& path, const std::string& deck) {
-  // A deck that nec2c would stop on, or run without results, is a fault of
-  // this program: say so rather than write it.
-  if (const std::string fault = nec::DeckFault(deck); !fault.empty()) {
-    return QStringLiteral("the model is faulty (%1)").arg(QString::fromStdString(fault));
-  }
-  return SaveFile(path, QByteArrayView(deck.data(), qsizetype(deck.size())));
-}
-
-std::optional<double> ReadLocaleNumber(const QString& text, const QLocale& locale) {
-  bool ok = false;
-  double value = locale.toDouble(text.trimmed(), &ok);
-  if (!ok) value = QLocale::c().toDouble(text.trimmed(), &ok);
-  return ok ? std::optional(value) : std::nullopt;
-}
-
 std::optional<RunTimeError> ExportNecModel(QWidget* parent) {
   const float frequency = LastFrequency();
   // The frequency first: whether it can be calculated and modelled at all.
-  const nec::Outcome check = nec::BuildModel(frequency, std::nullopt, nec::kFewestElements);
+  const nec::Outcome check = nec::BuildModel(frequency, std::nullopt, kFewestElements);
   if (check.error) return check.error;
   if (check.problem == nec::Problem::Frequency) {
     QMessageBox::warning(parent, QString::fromLatin1(kTitle), QString::fromStdString(check.message));
@@ -143,12 +127,12 @@ std::optional<RunTimeError> ExportNecModel(QWidget* parent) {
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   // Named and placed as the saved plans are.
   const QString suggested =
-      QDir(DefaultSaveFolder())
+      QDir(io::DefaultSaveFolder())
           .filePath(QStringLiteral("quillbeam-%1-MHz.nec").arg(QString::number(frequency)));
   const QString path = QFileDialog::getSaveFileName(parent, QString::fromLatin1(kTitle), suggested,
                                                     QObject::tr("NEC-2 card decks (*.nec);;All files (*)"));
   if (path.isEmpty()) return std::nullopt;
-  const QString failure = SaveNecDeck(path, nec::Deck(*dialog.model(), program().toStdString()));
+  const QString failure = io::SaveNecDeck(path, nec::Deck(*dialog.model(), program().toStdString()));
   if (!failure.isEmpty()) {
     QMessageBox::warning(parent, QString::fromLatin1(kTitle),
                          QObject::tr("The model could not be written to %1: %2").arg(path, failure));

@@ -51,15 +51,6 @@ class NecExportDialog : public QDialog {
   std::optional<nec::Model> model_;
 };
 
-// Writes `deck` to `path` through SaveFile (savefile.h): a regular file is
-// replaced only by a complete deck, "-", a FIFO or a device get it as Unix
-// tools write them. Returns what went wrong, or an empty text.
-QString SaveNecDeck(const QString& path, const std::string& deck);
-
-// A number as the dialog reads it: as `locale` writes numbers (a decimal
-// comma in German), or with a point.
-std::optional<double> ReadLocaleNumber(const QString& text, const QLocale& locale = QLocale());
-
 // The whole export from the main window: the model for the last calculation's
 // frequency, the dialog, the file dialog and the file. A frequency that the
 // calculation cannot take gives the run-time error "INCHES" would give, for

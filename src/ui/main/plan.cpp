@@ -8,8 +8,7 @@
 #include <QPdfWriter>
 
 #include "calc/format.h"
-#include "ui/common/ondemand.h"
-#include "ui/common/savefile.h"
+#include "io/savefile.h"
 
 namespace quill::ui {
 namespace {
@@ -76,9 +75,7 @@ QByteArray PlanPdf(const Plan& plan, const QLocale& locale) {
 }
 
 QString WritePlanPdf(const Plan& plan, const QString& path, const QLocale& locale) {
-  QString why;
-  if (!LoadOnDemandParts(&why)) return QStringLiteral("cannot draw the plan: %1").arg(why);
-  return SaveFile(path, PlanPdf(plan, locale));
+  return io::SaveFile(path, PlanPdf(plan, locale));
 }
 
 }  // namespace quill::ui

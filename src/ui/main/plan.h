@@ -66,7 +66,7 @@ void PaintPlan(QPagedPaintDevice& device, const Plan& plan);
 // The plan as a one-page PDF in `locale`'s paper size.
 QByteArray PlanPdf(const Plan& plan, const QLocale& locale);
 
-// Writes PlanPdf() to `path` through SaveFile (savefile.h): made whole in
+// Writes PlanPdf() to `path` through io::SaveFile (io/savefile.h): made whole in
 // memory first, so a regular file is replaced only by a complete plan, and
 // "-", a FIFO or a device get it as Unix tools write them. Returns what went
 // wrong, or an empty text.

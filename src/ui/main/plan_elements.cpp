@@ -8,8 +8,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "calc/elements.h"
 #include "calc/necmodel.h"
-#include "ui/main/elementcount.h"
 
 namespace quill::ui {
 namespace {
@@ -25,7 +25,7 @@ bool ChoosePlanElements(QWidget* parent, const QString& title) {
   dialog.setMinimumWidth(kDialogWidth);
 
   auto* count = new QSpinBox;
-  count->setRange(nec::kFewestElements, nec::kMostElements);
+  count->setRange(kFewestElements, kMostElements);
   count->setValue(SessionElements());
   count->setAccessibleName(QDialog::tr("Number of elements"));
   auto* hint =
@@ -34,9 +34,7 @@ bool ChoosePlanElements(QWidget* parent, const QString& title) {
   hint->setWordWrap(true);
 
   auto* form = new QFormLayout;
-  form->addRow(
-      QDialog::tr("Number of &elements (%1 to %2):").arg(nec::kFewestElements).arg(nec::kMostElements),
-      count);
+  form->addRow(QDialog::tr("Number of &elements (%1 to %2):").arg(kFewestElements).arg(kMostElements), count);
   form->addRow(QString(), hint);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);

@@ -3,10 +3,10 @@
 // stays sharp at any zoom and its numbers can be searched and copied.
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QSvgRenderer>
 
 #include "calc/results.h"
 #include "ui/common/forms.h"
-#include "ui/common/ondemand.h"
 #include "ui/main/form1_design.h"
 #include "ui/main/plan.h"
 #include "ui/main/plan_paint.h"
@@ -112,11 +112,9 @@ void drawCaption(QPainter& painter, const Frame& frame, const ControlDesign& des
 double drawDrawing(QPainter& painter, const Frame& frame, const Plan& plan) {
   const QSizeF pixels = form1::drawingPixels();
   const double height = pixels.height() * kPointsPerPixel;
-  // As vectors, sharp on paper; WritePlanPdf and printing refuse a plan
-  // without them.
-  if (const auto drawing = ReadDrawing(QStringLiteral(":/ui/main/antenna.svg")))
-    drawing->render(&painter,
-                    frame.rect(kDrawingLeft, kDrawingTop, pixels.width() * kPointsPerPixel, height));
+  // As vectors, sharp on paper.
+  QSvgRenderer drawing(QStringLiteral(":/ui/main/antenna.svg"));
+  drawing.render(&painter, frame.rect(kDrawingLeft, kDrawingTop, pixels.width() * kPointsPerPixel, height));
   painter.setPen(frame.pen(qRgb(0, 0, 0), kHairline));
   painter.setBrush(Qt::NoBrush);
   painter.drawRect(frame.rect(kDrawingLeft - kFramePadding, kFrameTop, kDrawingWidth + 2 * kFramePadding,

@@ -170,9 +170,9 @@ double drawCutList(QPainter& painter, const Frame& frame, const Plan& plan, doub
                   QStringLiteral("Dimension"), QStringLiteral("Pieces"));
   const DimensionNames& names = form1::dimensionNames();
   const Unit other = otherUnit(plan.unit);
-  for (std::size_t i = 0; i < kDimensions.size(); ++i, top += kRowHeight) {
+  for (std::size_t i = 0; i < ListedDimensions().size(); ++i, top += kRowHeight) {
     const Row row{frame, top, 0, right};
-    const ResultBox box = kDimensions[i].box;
+    const ResultBox box = ListedDimensions()[i].box;
     const auto b = static_cast<std::size_t>(box);
     if (i % 2) row.stripe(painter);
     if (i == kElementRows) row.rule(painter);

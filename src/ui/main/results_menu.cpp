@@ -8,14 +8,15 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPageSize>
+#include <QPrintDialog>
+#include <QPrinter>
 
+#include "calc/elements.h"
 #include "calc/format.h"
+#include "io/savefile.h"
 #include "ui/common/controls.h"
-#include "ui/common/ondemand.h"
 #include "ui/common/picturebox.h"
-#include "ui/common/savefile.h"
 #include "ui/main/dimension_names.h"
-#include "ui/main/elementcount.h"
 #include "ui/main/form1.h"
 #include "ui/main/necexport.h"
 #include "ui/main/plan.h"
@@ -68,7 +69,7 @@ ResultList ResultsMenu::shownResults() const {
                   {},
                   {}};
   const DimensionNames& names = form1::dimensionNames();
-  for (const Dimension& dimension : kDimensions) {
+  for (const Dimension& dimension : ListedDimensions()) {
     list.lines.push_back({dimension.key, names[static_cast<std::size_t>(dimension.box)],
                           form_->resultBox(dimension.box)->text().toStdString()});
   }
@@ -87,34 +88,33 @@ void ResultsMenu::copyResults() {
   QApplication::clipboard()->setText(QString::fromStdString(text));
 }
 
-const OnDemandParts* ResultsMenu::printing() {
-  QString why;
-  const OnDemandParts* parts = LoadOnDemandParts(&why);
-  if (!parts) showProblem(tr("Print plan"), tr("Printing is not available: %1.").arg(why));
-  return parts;
-}
-
 void ResultsMenu::printPlan() {
   if (!form_->shown()) return;
   if (!ChoosePlanElements(form_, tr("Print plan"))) return;
-  const OnDemandParts* parts = printing();
-  if (!parts) return;
-  // The locale's paper for a file, the plan's own margins.
-  parts->askAndPrint(form_, tr("Print plan"), LocalePageSize(QLocale()), PlanMargins(),
-                     [this](QPrinter& printer) { print(printer); });
+  QPrinter printer(QPrinter::HighResolution);
+  // Without a printer of the system's, the dialog offers a file: give it
+  // the locale's paper. A printer brings its own.
+  if (printer.outputFormat() == QPrinter::PdfFormat) printer.setPageSize(LocalePageSize(QLocale()));
+  // The plan's own margins; a printer whose printable area reaches the
+  // edge of the paper (a PDF printer) would otherwise get none.
+  printer.setPageMargins(PlanMargins(), QPageLayout::Millimeter);
+  QPrintDialog dialog(&printer, form_);
+  dialog.setWindowTitle(tr("Print plan"));
+  dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+  if (dialog.exec() == QDialog::Accepted) print(printer);
 }
 
 bool ResultsMenu::print(QPrinter& printer) {
   if (!form_->shown()) return false;
-  const OnDemandParts* parts = printing();
-  if (!parts) return false;
   Plan plan;
   if (const auto error =
           MakePlan(form_->shown()->frequencyMHz, form_->shown()->unit, SessionElements(), QLocale(), plan)) {
     emit form_->runTimeError(*error);
     return false;
   }
-  if (!parts->print(printer, plan.title, [&plan](QPagedPaintDevice& device) { PaintPlan(device, plan); })) {
+  printer.setDocName(plan.title);
+  PaintPlan(printer, plan);
+  if (printer.printerState() == QPrinter::Error) {
     showProblem(tr("Print plan"), tr("The plan could not be printed."));
     return false;
   }
@@ -128,7 +128,7 @@ void ResultsMenu::savePlan() {
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setNameFilter(tr("PDF files (*.pdf)"));
   dialog.setDefaultSuffix(QStringLiteral("pdf"));
-  dialog.setDirectory(DefaultSaveFolder());
+  dialog.setDirectory(io::DefaultSaveFolder());
   dialog.selectFile(
       QStringLiteral("quillbeam-%1-MHz.pdf").arg(QString::number(form_->shown()->frequencyMHz)));
   if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())

@@ -14,8 +14,6 @@ class QKeySequence;
 
 namespace quill::ui {
 
-struct OnDemandParts;
-
 // The main window's menu on the drawing: a right-click on Picture1 where no
 // box or button stands opens it (the boxes keep their own editing menus),
 // and its entries' shortcuts work anywhere in the window. Every entry works
@@ -64,8 +62,6 @@ class ResultsMenu : public QObject {
   void popUp(const QPoint& position);
   void enableEntries();
   void showProblem(const QString& title, const QString& text);
-  // The module that prints, or nullptr with the reason in a message box.
-  const OnDemandParts* printing();
 
   Form1* form_;
   QMenu* menu_;

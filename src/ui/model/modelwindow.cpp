@@ -16,13 +16,12 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "calc/elements.h"
 #include "calc/format.h"
 #include "calc/necreport.h"
+#include "io/localenumber.h"
+#include "io/necrun.h"
 #include "ui/common/look.h"
-#include "ui/main/elementcount.h"
-#include "ui/main/form1.h"
-#include "ui/main/necexport.h"
-#include "ui/model/necrun.h"
 #include "ui/model/plots.h"
 
 namespace quill::ui {
@@ -55,8 +54,7 @@ QString impedance(const nec::SweepPoint& p) {
 
 }  // namespace
 
-ModelWindow::ModelWindow(Form1* form, QWidget* parent)
-    : QWidget(parent), form_(form), run_(new NecRun(this)) {
+ModelWindow::ModelWindow(QWidget* parent) : QWidget(parent), run_(new io::NecRun(this)) {
   setWindowFlags(Qt::Window);
   setWindowTitle(QString::fromLatin1(kTitle));
   resize(kFirstSize);
@@ -64,7 +62,7 @@ ModelWindow::ModelWindow(Form1* form, QWidget* parent)
 
   diameter_ = new QLineEdit;
   elements_ = new QSpinBox;
-  elements_->setRange(nec::kFewestElements, nec::kMostElements);
+  elements_->setRange(kFewestElements, kMostElements);
   elements_->setValue(SessionElements());
   reference_ = new QLineEdit(QLocale().toString(nec::Results{}.referenceOhms));
   runButton_ = new QPushButton(tr("&Run nec2c"));
@@ -157,13 +155,11 @@ ModelWindow::ModelWindow(Form1* form, QWidget* parent)
     SetSessionElements(count);
     runModel();
   });
-  connect(run_, &NecRun::finished, this, &ModelWindow::showResults);
-  connect(run_, &NecRun::failed, this, &ModelWindow::showFailure);
-  if (form_) connect(form_, &Form1::resultsShown, this, &ModelWindow::follow);
+  connect(run_, &io::NecRun::finished, this, &ModelWindow::showResults);
+  connect(run_, &io::NecRun::failed, this, &ModelWindow::showFailure);
 
   UseDesignLook(this);
   clearResults();
-  follow();
 }
 
 ModelWindow::~ModelWindow() = default;
@@ -175,9 +171,8 @@ void ModelWindow::closeEvent(QCloseEvent* event) {
 
 void ModelWindow::userSetDiameter() { userDiameter_ = true; }
 
-void ModelWindow::follow() {
-  if (!form_ || !form_->shown()) return;
-  frequencyMHz_ = form_->shown()->frequencyMHz;
+void ModelWindow::follow(float frequencyMHz) {
+  frequencyMHz_ = frequencyMHz;
   if (!userDiameter_ && frequencyMHz_ > 0) {
     diameter_->setText(QLocale().toString(nec::DefaultTubeDiameterMm(frequencyMHz_), 'g', kDiameterDigits));
   }
@@ -190,8 +185,8 @@ void ModelWindow::follow() {
 
 void ModelWindow::runModel() {
   run_->stop();
-  const std::optional<double> diameter = ReadLocaleNumber(diameter_->text());
-  const std::optional<double> reference = ReadLocaleNumber(reference_->text());
+  const std::optional<double> diameter = io::ReadLocaleNumber(diameter_->text());
+  const std::optional<double> reference = io::ReadLocaleNumber(reference_->text());
   nec::Outcome outcome;
   QWidget* wrong = diameter_;
   if (!diameter) {

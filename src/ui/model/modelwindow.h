@@ -4,26 +4,27 @@
 // out from the deck "Export NEC model…" writes: the feed impedance, SWR, gain
 // and front-to-back ratio at the design frequency, the lowest SWR of the
 // sweep, and plots of SWR, R and X against frequency and of the horizontal
-// pattern. It models the frequency the main window shows and follows each
-// new calculation; nec2c runs in the background, so both windows stay in
-// use while it works.
+// pattern. It models the frequency it is given to follow (the application
+// hands it each calculation the main window shows); nec2c runs in the
+// background, so both windows stay in use while it works.
 
-#include <QPointer>
 #include <QWidget>
 #include <optional>
 
 #include "calc/necresults.h"
 
-class Form1;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QSpinBox;
 
+namespace quill::io {
+class NecRun;
+}
+
 namespace quill::ui {
 
-class NecRun;
 class SwrPlot;
 class ImpedancePlot;
 class PatternPlot;
@@ -32,8 +33,7 @@ class ModelWindow : public QWidget {
   Q_OBJECT
 
  public:
-  // Follows `form`'s calculations and models the one it shows now.
-  explicit ModelWindow(Form1* form, QWidget* parent = nullptr);
+  explicit ModelWindow(QWidget* parent = nullptr);
   ~ModelWindow() override;
 
   QLineEdit* diameter() const { return diameter_; }
@@ -45,10 +45,12 @@ class ModelWindow : public QWidget {
   QLabel* status() const { return status_; }
   // The summary's values: feed impedance, SWR, gain, front-to-back, lowest SWR.
   const QList<QLabel*>& summary() const { return values_; }
-  NecRun* run() const { return run_; }
+  io::NecRun* run() const { return run_; }
   const std::optional<nec::Results>& results() const { return results_; }
 
-  // Models the main window's frequency with the inputs as they stand; a bad
+  // Models `frequencyMHz` from now on, as the main window shows it.
+  void follow(float frequencyMHz);
+  // Models the frequency followed with the inputs as they stand; a bad
   // input is reported and runs nothing.
   void runModel();
   // Ctrl+Shift+C: the results as `quillcalc --model --format text` prints them.
@@ -58,14 +60,12 @@ class ModelWindow : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  void follow();
   void userSetDiameter();
   void showRunning(bool running);
   void showResults(const nec::Results& results);
   void showFailure(const QString& failure);
   void clearResults();
 
-  QPointer<Form1> form_;
   float frequencyMHz_ = 0;
   bool userDiameter_ = false;  // the user typed one: it no longer follows the frequency
   QLineEdit* diameter_;
@@ -80,7 +80,7 @@ class ModelWindow : public QWidget {
   SwrPlot* swrPlot_;
   ImpedancePlot* impedancePlot_;
   PatternPlot* patternPlot_;
-  NecRun* run_;
+  io::NecRun* run_;
   std::optional<nec::Results> results_;
 };
 

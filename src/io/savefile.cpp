@@ -1,4 +1,4 @@
-#include "ui/common/savefile.h"
+#include "io/savefile.h"
 
 #include <fcntl.h>
 #include <poll.h>
@@ -13,7 +13,7 @@
 #include <cstring>
 #include <optional>
 
-namespace quill::ui {
+namespace quill::io {
 namespace {
 
 // Symbolic links within links: as many as the kernel follows.
@@ -122,4 +122,4 @@ QString DefaultSaveFolder() {
   return !documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
-}  // namespace quill::ui
+}  // namespace quill::io

@@ -1,4 +1,4 @@
-#include "ui/model/necrun.h"
+#include "io/necrun.h"
 
 #include <sys/prctl.h>
 
@@ -12,8 +12,9 @@
 #include <csignal>
 
 #include "calc/necdeck.h"
+#include "io/savefile.h"
 
-namespace quill::ui {
+namespace quill::io {
 namespace {
 
 const QString kNec2c = QStringLiteral("nec2c");
@@ -159,6 +160,13 @@ void kill(QProcess& process) {
 
 }  // namespace
 
+QString SaveNecDeck(const QString& path, const std::string& deck) {
+  if (const std::string fault = nec::DeckFault(deck); !fault.empty()) {
+    return QStringLiteral("the model is faulty (%1)").arg(QString::fromStdString(fault));
+  }
+  return SaveFile(path, QByteArrayView(deck.data(), qsizetype(deck.size())));
+}
+
 QString NecMissing() { return QStringLiteral("The model needs nec2c: sudo apt install nec2c"); }
 
 NecOutcome RunNec(const NecJob& job, std::chrono::milliseconds limit) {
@@ -244,4 +252,4 @@ void NecRun::start(const NecJob& job) {
   if (current_) clock_.start(limit_);
 }
 
-}  // namespace quill::ui
+}  // namespace quill::io

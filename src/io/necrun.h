@@ -17,7 +17,7 @@
 #include "calc/necmodel.h"
 #include "calc/necresults.h"
 
-namespace quill::ui {
+namespace quill::io {
 
 // nec2c runs a 10-element deck in about a second; a zero-length wire makes
 // it run for ever.
@@ -44,6 +44,13 @@ struct NecJob {
 // SIGINT, SIGTERM or SIGHUP while it waits ends nec2c and removes the run's
 // folder before the signal ends the program.
 NecOutcome RunNec(const NecJob& job, std::chrono::milliseconds limit = kNecTimeLimit);
+
+// Writes `deck` to `path` through SaveFile (savefile.h): a regular file is
+// replaced only by a complete deck, "-", a FIFO or a device get it as Unix
+// tools write them. A deck that nec2c would stop on, or run without
+// results, is a fault of this program and is not written. Returns what went
+// wrong, or an empty text.
+QString SaveNecDeck(const QString& path, const std::string& deck);
 
 // One run at a time, in the background.
 class NecRun : public QObject {
@@ -77,4 +84,4 @@ class NecRun : public QObject {
   std::unique_ptr<Current> current_;
 };
 
-}  // namespace quill::ui
+}  // namespace quill::io

@@ -6,7 +6,7 @@
 #include <QByteArrayView>
 #include <QString>
 
-namespace quill::ui {
+namespace quill::io {
 
 // Writes `bytes` to `path` and returns what went wrong, in the system's own
 // words ("No space left on device"), or an empty text.
@@ -24,4 +24,4 @@ QString SaveFile(const QString& path, QByteArrayView bytes);
 // or the home folder where there is none.
 QString DefaultSaveFolder();
 
-}  // namespace quill::ui
+}  // namespace quill::io
