@@ -121,7 +121,7 @@ class Reader {
       return version2_ = true;
     }
     if (!version2_)
-      return fail(line_, "[" + std::string(name) + "] belongs in a file that starts with [Version] 2.0");
+      return fail(line_, "[" + Shown(name) + "] belongs in a file that starts with [Version] 2.0");
     if (!finishPending()) return false;
     if (referencesWanted_ > 0) return fail(line_, "[Reference] gives fewer impedances than there are ports");
     if (Same(name, "Number of Ports")) {

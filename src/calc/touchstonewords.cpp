@@ -7,8 +7,8 @@ namespace quill::touchstone {
 namespace {
 
 constexpr std::string_view kBlanks = " \t\r\f\v";
-// A word quoted in a problem is cut to this many characters.
-constexpr std::size_t kMostQuoted = 24;
+// A word shown in a problem is cut to this many characters.
+constexpr std::size_t kMostShown = 24;
 
 char lower(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
 
@@ -47,13 +47,15 @@ std::string_view NextWord(std::string_view& text) {
   return word;
 }
 
-std::string Quoted(std::string_view word) {
-  std::string out = "\"";
-  for (std::size_t i = 0; i < word.size() && i < kMostQuoted; ++i) {
-    out += word[i] > ' ' && word[i] < 0x7f ? word[i] : '?';
+std::string Shown(std::string_view word) {
+  std::string out;
+  for (std::size_t i = 0; i < word.size() && i < kMostShown; ++i) {
+    out += word[i] >= ' ' && word[i] < 0x7f ? word[i] : '?';
   }
-  return out + (word.size() > kMostQuoted ? "...\"" : "\"");
+  return word.size() > kMostShown ? out + "..." : out;
 }
+
+std::string Quoted(std::string_view word) { return "\"" + Shown(word) + "\""; }
 
 std::string ReadNumber(std::string_view word, double& value) {
   std::string_view digits = word;

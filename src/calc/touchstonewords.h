@@ -15,8 +15,9 @@ bool Same(std::string_view a, std::string_view b);
 std::string_view Trimmed(std::string_view text);
 // Cuts the first blank-separated word off `text`; empty when none is left.
 std::string_view NextWord(std::string_view& text);
-// A word in double quotes as it may be shown on a terminal: printable ASCII
-// only, cut short.
+// A word as it may be shown on a terminal: printable ASCII only, cut short.
+std::string Shown(std::string_view word);
+// The same in double quotes.
 std::string Quoted(std::string_view word);
 
 // Reads a whole word as a finite number ([+-]digits[.digits][e[+-]digits]).

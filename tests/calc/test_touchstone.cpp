@@ -152,9 +152,9 @@ class TestTouchstone : public QObject {
     QTest::newRow("one point") << "a.s1p" << ri << "a.s1p: only one frequency; a sweep needs at least two";
     QTest::newRow(".s3p") << "a.s3p" << ri
                           << "a.s3p: 3 ports, where only one- and two-port files can be read";
-    QTest::newRow("keyword in version 1") << "a.s1p" << ri + "[Number of Ports] 1\n"
-                                          << "a.s1p:3: [Number of Ports] belongs in a file that starts "
-                                             "with [Version] 2.0";
+    QTest::newRow("keyword in version 1, a control character")
+        << "a.s1p" << ri + "[Number of\x1bPorts] 1\n"
+        << "a.s1p:3: [Number of?Ports] belongs in a file that starts with [Version] 2.0";
     QTest::newRow("before [Network Data]") << "a" << v2 + "146 0 0\n"
                                            << "a:3: numbers before [Network Data]";
     QTest::newRow("wrapped, cut short") << "a" << v2 + "[Network Data]\n1 0 0 0 0\n0 0\n[End]\n"
