@@ -23,6 +23,7 @@ constexpr std::size_t kFieldStarts[] = {0, 4, 9, 12, std::size(kOptionWords)};
 constexpr const char* kFieldNames[] = {"frequency unit", "parameter", "format", "reference impedance"};
 
 std::string withPorts(int count) { return count == 1 ? "a one-port" : "a two-port"; }
+std::string lines(int line) { return "line " + std::to_string(line) + "'s"; }
 
 // The reader's state from line to line.
 class Reader {
@@ -248,9 +249,9 @@ class Reader {
     if (!std::isfinite(p.frequencyMHz)) return fail(line, "a frequency out of range");
     if (!measurement_.points.empty()) {
       const double last = measurement_.points.back().frequencyMHz;
-      const std::string before = "line " + std::to_string(lastLine_) + "'s";
-      if (p.frequencyMHz == last) return fail(line, "the frequency repeats " + before);
-      if (p.frequencyMHz < last) return fail(line, "the frequency falls below " + before + "; it must rise");
+      if (p.frequencyMHz == last) return fail(line, "the frequency repeats " + lines(lastLine_));
+      if (p.frequencyMHz < last)
+        return fail(line, "the frequency falls below " + lines(lastLine_) + "; it must rise");
     }
     const double a = numbers_[1], b = numbers_[2];
     if (format_ == Format::RI) {

@@ -97,78 +97,69 @@ class TestTouchstone : public QObject {
              qPrintable(QString::number(last.s11.real())));
   }
 
+  // What is said, after the file's name (whose extension gives the ports).
   void refuses_data() {
-    QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<QString>("said");
     const QByteArray ri = "# MHz S RI R 50\n146 0 0\n";
     const QByteArray v2 = "[Version] 2.0\n[Number of Ports] 2\n";
-    QTest::newRow("empty") << "a.s1p" << QByteArray() << "a.s1p: the file is empty";
-    QTest::newRow("blank") << "a.s1p" << QByteArray(" \r\n\n") << "a.s1p: the file is empty";
-    QTest::newRow("comments") << "a.s1p" << QByteArray("! x\n# MHz\n")
-                              << "a.s1p: the file holds no measurements";
     const char* notTouchstone = "a.s1p:2: not a Touchstone file: neither an option line (#) nor numbers";
-    QTest::newRow("text") << "a.s1p" << QByteArray("\n<html>\n") << notTouchstone;
-    QTest::newRow("binary") << "a.s1p" << QByteArray("! x\n\x89PNG\r\n\x1a\n", 11) << notTouchstone;
-    QTest::newRow("Z") << "a.s1p" << QByteArray("# MHz Z RI R 1\n146 1 0\n")
-                       << "a.s1p:1: holds Z-parameters; only S-parameters (S11) can be read";
-    QTest::newRow("Y") << "a.s1p" << QByteArray("# y\n")
-                       << "a.s1p:1: holds Y-parameters; only S-parameters (S11) "
-                          "can be read";
-    QTest::newRow("glued") << "a" << QByteArray("# HZ S RI RS11r S11i\n")
+    QTest::newRow("blank") << QByteArray(" \r\n\n") << "a.s1p: the file is empty";
+    QTest::newRow("comments") << QByteArray("! x\n# MHz\n") << "a.s1p: the file holds no measurements";
+    QTest::newRow("text") << QByteArray("\n<html>\n") << notTouchstone;
+    QTest::newRow("binary") << QByteArray("! x\n\x89PNG\r\n\x1a\n", 11) << notTouchstone;
+    QTest::newRow("Z") << QByteArray("# MHz Z RI R 1\n")
+                       << "a:1: holds Z-parameters; only S-parameters (S11) can be read";
+    QTest::newRow("glued") << QByteArray("# HZ S RI RS11r S11i\n")
                            << "a:1: \"RS11r\" in the option line is no unit, parameter, format or R";
-    QTest::newRow("time") << "a" << QByteArray("# s S RI R 50\n")
+    QTest::newRow("time") << QByteArray("# s S RI R 50\n")
                           << "a:1: the option line gives the parameter twice";
-    QTest::newRow("R 0") << "a" << QByteArray("# R 0\n")
+    QTest::newRow("R 0") << QByteArray("# R 0\n")
                          << "a:1: a reference impedance of \"0\"; it must be above zero";
-    QTest::newRow("R alone") << "a" << QByteArray("# R\n")
-                             << "a:1: the option line's R has no impedance after it";
-    QTest::newRow("4 numbers") << "a.s1p" << ri + "147 .1 .2 .3\n"
+    QTest::newRow("R alone") << QByteArray("# R\n") << "a:1: the option line's R has no impedance after it";
+    QTest::newRow("4 numbers") << ri + "147 .1 .2 .3\n"
                                << "a.s1p:3: 4 numbers where a one-port line has 3";
-    QTest::newRow("3 in .s2p") << "a.s2p" << ri << "a.s2p:2: 3 numbers where a two-port line has 9";
-    QTest::newRow("5, no extension") << "a.txt" << QByteArray("1 2 3 4 5\n")
+    QTest::newRow("3 in .s2p") << ri << "a.s2p:2: 3 numbers where a two-port line has 9";
+    QTest::newRow("5, no extension") << QByteArray("1 2 3 4 5\n")
                                      << "a.txt:1: 5 numbers where a line has 3 (one port) or 9 (two ports)";
-    QTest::newRow("word") << "a.s1p" << ri + "147 .1 abc\n"
+    QTest::newRow("word") << ri + "147 .1 abc\n"
                           << "a.s1p:3: \"abc\" where a number belongs";
-    QTest::newRow("NaN") << "a.s1p" << ri + "147 nan 0\n"
+    QTest::newRow("NaN") << ri + "147 nan 0\n"
                          << "a.s1p:3: \"nan\" where a finite number belongs";
-    QTest::newRow("inf") << "a.s1p" << ri + "147 0 -INF\n"
+    QTest::newRow("inf") << ri + "147 0 -INF\n"
                          << "a.s1p:3: \"-INF\" where a finite number belongs";
-    QTest::newRow("hex") << "a.s1p" << ri + "0x93 0 0\n"
+    QTest::newRow("hex") << ri + "0x93 0 0\n"
                          << "a.s1p:3: \"0x93\" where a number belongs";
-    QTest::newRow("1e999") << "a.s1p" << ri + "147 1e999 0\n"
+    QTest::newRow("1e999") << ri + "147 1e999 0\n"
                            << "a.s1p:3: \"1e999\" is out of range";
     QTest::newRow("decimal comma")
-        << "a.s1p" << QByteArray("# MHz S RI R 50\n146,5 0,72 -0,1\n")
+        << QByteArray("# MHz S RI R 50\n146,5 0,72 -0,1\n")
         << "a.s1p:2: \"146,5\" uses a decimal comma; Touchstone numbers take a point";
-    QTest::newRow("repeats") << "a.s1p" << ri + "\n146 0 0\n"
+    QTest::newRow("repeats") << ri + "\n146 0 0\n"
                              << "a.s1p:4: the frequency repeats line 2's";
-    QTest::newRow("falls") << "a.s1p" << ri + "145 0 0\n"
+    QTest::newRow("falls") << ri + "145 0 0\n"
                            << "a.s1p:3: the frequency falls below line 2's; it must rise";
-    QTest::newRow("falls, two ports")
-        << "a.s2p" << QByteArray("# MHz RI\n2 0 0 0 0 0 0 0 0\n1 0 0 0 0 0 0 0 0\n")
-        << "a.s2p:3: the frequency falls below line 2's; it must rise";
-    QTest::newRow("below zero") << "a.s1p" << QByteArray("-1 0 0\n") << "a.s1p:1: a frequency below zero";
-    QTest::newRow("one point") << "a.s1p" << ri << "a.s1p: only one frequency; a sweep needs at least two";
-    QTest::newRow(".s3p") << "a.s3p" << ri
-                          << "a.s3p: 3 ports, where only one- and two-port files can be read";
+    QTest::newRow("falls, two ports") << QByteArray("# MHz RI\n2 0 0 0 0 0 0 0 0\n1 0 0 0 0 0 0 0 0\n")
+                                      << "a.s2p:3: the frequency falls below line 2's; it must rise";
+    QTest::newRow("below zero") << QByteArray("-1 0 0\n") << "a.s1p:1: a frequency below zero";
+    QTest::newRow("one point") << ri << "a.s1p: only one frequency; a sweep needs at least two";
+    QTest::newRow(".s3p") << ri << "a.s3p: 3 ports, where only one- and two-port files can be read";
     QTest::newRow("keyword in version 1, a control character")
-        << "a.s1p" << ri + "[Number of\x1bPorts] 1\n"
+        << ri + "[Number of\x1bPorts] 1\n"
         << "a.s1p:3: [Number of?Ports] belongs in a file that starts with [Version] 2.0";
-    QTest::newRow("before [Network Data]") << "a" << v2 + "146 0 0\n"
+    QTest::newRow("before [Network Data]") << v2 + "146 0 0\n"
                                            << "a:3: numbers before [Network Data]";
-    QTest::newRow("wrapped, cut short") << "a" << v2 + "[Network Data]\n1 0 0 0 0\n0 0\n[End]\n"
+    QTest::newRow("wrapped, cut short") << v2 + "[Network Data]\n1 0 0 0 0\n0 0\n[End]\n"
                                         << "a:4: the frequency's numbers stop after 7 of 9";
-    QTest::newRow("[Number of Frequencies]") << "a"
-                                             << QByteArray(
+    QTest::newRow("[Number of Frequencies]") << QByteArray(
                                                     "[Version] 2.0\n[Number of Ports] 1\n[Number of "
                                                     "Frequencies] 3\n[Network Data]\n1 0 0\n2 0 0\n")
                                              << "a: 2 frequencies where [Number of Frequencies] says \"3\"";
   }
   void refuses() {
-    QFETCH(QString, name);
     QFETCH(QByteArray, text);
     QFETCH(QString, said);
+    const QString name = said.section(QLatin1Char(':'), 0, 0);
     const Reading reading = read(text, name);
     QVERIFY(!reading.measurement);
     QCOMPARE(QString::fromStdString(Describe(reading.problem, name.toStdString())), said);
@@ -188,8 +179,6 @@ class TestTouchstone : public QObject {
     QTest::newRow("75 ohms on 50") << QByteArray("# MHz RI R 75\n1 0 0\n2 0 0\n") << 50.0 << 75.0 << 0.0
                                    << 1.5;
     QTest::newRow("50 ohms on 75") << QByteArray("# MHz RI\n1 .2 0\n2 0 0\n") << 75.0 << 75.0 << 0.0 << 1.0;
-    QTest::newRow("reactive") << QByteArray("# MHz RI\n1 .2 .4\n2 0 0\n") << 50.0 << 50.0 << 50.0
-                              << (1 + std::sqrt(.2)) / (1 - std::sqrt(.2));
     QTest::newRow("|S11| above 1") << QByteArray("# MHz MA\n1 1.0066 0\n2 0 0\n") << 50.0
                                    << -50 * 2.0066 / .0066 << 0.0 << inf;
     QTest::newRow("... on 75") << QByteArray("# MHz MA\n1 1.0066 30\n2 0 0\n") << 75.0 << -2.4546819854822233
@@ -221,7 +210,6 @@ class TestTouchstone : public QObject {
     QTest::newRow("at the end") << QByteArray(".5 .4 .3") << 2 << false;
     QTest::newRow("at the start") << QByteArray(".1 .4 .3") << 0 << false;
     QTest::newRow("off the scale") << QByteArray("1.1 1.1 1.1") << 0 << false;
-    QTest::newRow("one on the scale") << QByteArray("1.1 .9 1.1") << 1 << true;
   }
   void lowest() {
     QFETCH(QByteArray, magnitudes);
