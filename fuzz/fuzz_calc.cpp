@@ -2,7 +2,7 @@
 // the parse, both calculations and the formatting of every value, checking
 // what must hold for any input.
 //
-//   fuzz_calc -dict=fuzz/calc.dict NEW_DIR fuzz/corpus
+//   fuzz_calc -dict=fuzz/calc.dict NEW_DIR fuzz/corpus/calc
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
