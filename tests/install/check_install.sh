@@ -175,7 +175,7 @@ case $mode in
     ls "$first"/*.deb >/dev/null || { fail "no first build in $first"; exit 1; }
     # Not before the next second: the files of this build are younger.
     sleep 1
-    (umask 077 && TZ=Pacific/Kiritimati package "$dir")
+    (umask 077 && TZ=UTC-14 package "$dir")
     for deb in "$first"/*.deb; do
       again="$dir/$(basename "$deb")"
       if ! cmp -s "$deb" "$again"; then
