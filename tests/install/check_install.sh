@@ -8,23 +8,27 @@
 #                                           else, and the program starts
 #   check_install.sh desktop  PREFIX  ...   desktop-file-validate on the entry
 #   check_install.sh metainfo PREFIX  ...   appstreamcli validate on the metainfo
-#   check_install.sh deb      OUT-DIR ...   builds the Debian package with cpack
-#                                           and checks its name, files and Depends
-#   check_install.sh lintian  OUT-DIR ...   lintian on that package: no error, no
-#                                           warning
-#   check_install.sh docs     SOURCE  ...   the changelog and the manual page in
-#                                           SOURCE/packaging name VERSION
+#   check_install.sh deb      OUT-DIR ...   builds the Debian packages with
+#                                           script/package (dpkg-buildpackage and
+#                                           lintian) and checks the binary
+#                                           package's fields and files
+#   check_install.sh reproducible OUT-DIR ...   builds them again elsewhere, at
+#                                           another time, umask and time zone, and
+#                                           compares the .debs with those in
+#                                           FIRST_DEB_DIR, byte for byte
+#   check_install.sh docs     SOURCE  ...   the changelogs and the manual page in
+#                                           SOURCE name VERSION
 #   check_install.sh manifest-save  SAVE-DIR ...   keeps a copy of
 #   check_install.sh manifest-check SAVE-DIR ...   BUILD-DIR/install_manifest.txt
 #       (or that there is none) before the other tests, and checks afterwards
 #       that it is still byte for byte the same
 #
-# CMAKE and CPACK in the environment name the tools of the build.
+# CMAKE in the environment names the build's cmake. The package builds skip
+# the tests (DEB_BUILD_OPTIONS=nocheck): the suite that runs them is this one.
 set -euo pipefail
 
 mode=$1 dir=$2 build=$3 id=$4 version=$5
 cmake=${CMAKE:-cmake}
-cpack=${CPACK:-cpack}
 failures=0
 
 fail() {
@@ -91,6 +95,17 @@ validate() {
   fi
 }
 
+# The version of the Debian package, from the changelog it is built from.
+source_dir=$(cd "$(dirname "$0")/../.." && pwd)
+debian_version=$(dpkg-parsechangelog -l "$source_dir/debian/changelog" -S Version)
+
+# package DIR: the source and binary packages of this tree in DIR, built
+# and checked by script/package; exits on failure.
+package() {
+  DEB_BUILD_OPTIONS="nocheck ${DEB_BUILD_OPTIONS:-}" "$source_dir/script/package" "$1" ||
+    { fail "script/package failed"; exit 1; }
+}
+
 case $mode in
   install)
     rm -rf "$dir"
@@ -122,29 +137,26 @@ case $mode in
     validate appstreamcli validate --pedantic --no-net "$dir/share/metainfo/$id.metainfo.xml"
     ;;
   deb)
-    rm -rf "$dir"
-    mkdir -p "$dir"
-    "$cpack" -G DEB --config "$build/CPackConfig.cmake" -B "$dir" >"$dir/cpack.log" 2>&1 ||
-      { cat "$dir/cpack.log" >&2; fail "cpack failed"; exit 1; }
-    arch=$(dpkg --print-architecture)
-    deb="$dir/quillcalc_${version}_${arch}.deb"
-    if [ ! -f "$deb" ]; then
-      ls "$dir" >&2
-      fail "cpack made no $(basename "$deb")"
-      exit 1
-    fi
+    package "$dir"
+    deb="$dir/quillcalc_${debian_version}_$(dpkg --print-architecture).deb"
     dpkg-deb --field "$deb" Package Version Architecture Section Depends Recommends
-    [ "$(dpkg-deb --field "$deb" Recommends)" = "xdg-utils, nec2c" ] ||
-      fail "the package does not recommend xdg-utils and nec2c"
     [ "$(dpkg-deb --field "$deb" Package)" = quillcalc ] || fail "wrong package name"
-    [ "$(dpkg-deb --field "$deb" Version)" = "$version" ] || fail "wrong package version"
-    [ "$(dpkg-deb --field "$deb" Architecture)" = "$arch" ] || fail "wrong architecture"
+    [ "$(dpkg-deb --field "$deb" Version)" = "$debian_version" ] || fail "wrong package version"
+    [ "$(dpkg-deb --field "$deb" Architecture)" = "$(dpkg --print-architecture)" ] || fail "wrong architecture"
+    [ "$(dpkg-deb --field "$deb" Section)" = hamradio ] || fail "the package is not in section hamradio"
+    [ "$(dpkg-deb --field "$deb" Recommends)" = "nec2c, xdg-utils" ] ||
+      fail "the package does not recommend nec2c and xdg-utils"
     depends=$(dpkg-deb --field "$deb" Depends | tr -d ' ' | tr ',' '\n' | sed 's/(.*//')
     for needed in fonts-liberation libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 libqt6printsupport6; do
       grep -qxF "$needed" <<<"$depends" || fail "Depends lacks $needed"
     done
     actual=$(dpkg-deb --fsys-tarfile "$deb" | tar -t | grep -v '/$' | sed 's|^\./||' | sort)
-    expected=$(expected_files usr/)
+    expected=$({
+      expected_files usr/
+      # What debhelper adds: Debian's changelog and lintian's overrides.
+      echo usr/share/doc/quillcalc/changelog.Debian.gz
+      echo usr/share/lintian/overrides/quillcalc
+    } | sort)
     if [ "$actual" != "$expected" ]; then
       fail "the package's files differ from what belongs there"
       diff <(echo "$expected") <(echo "$actual") >&2 || true
@@ -154,21 +166,29 @@ case $mode in
     check_metadata "$dir/root/usr/share/applications/$id.desktop" "$dir/root/usr/share/metainfo/$id.metainfo.xml"
     check_docs "$dir/root/usr/share/doc/quillcalc" "$dir/root/usr/share/man/man1"
     ;;
-  lintian)
-    deb="$dir/quillcalc_${version}_$(dpkg --print-architecture).deb"
-    [ -f "$deb" ] || { fail "no package to check: $deb"; exit 1; }
-    # Every tag of level warning or error fails; lintian's own notes about
-    # running as root go to stderr and are not tags.
-    status=0
-    output=$(lintian --fail-on error,warning --no-tag-display-limit "$deb") || status=$?
-    [ -z "$output" ] || echo "$output"
-    [ "$status" -eq 0 ] || fail "lintian exited with $status"
-    if grep -qE '^[EW]: ' <<<"$output"; then fail "lintian reported errors or warnings"; fi
+  reproducible)
+    first=${FIRST_DEB_DIR:?the folder of the first build}
+    ls "$first"/*.deb >/dev/null || { fail "no first build in $first"; exit 1; }
+    # Not before the next second: the files of this build are younger.
+    sleep 1
+    (umask 077 && TZ=UTC-14 package "$dir")
+    for deb in "$first"/*.deb; do
+      again="$dir/$(basename "$deb")"
+      if ! cmp -s "$deb" "$again"; then
+        fail "$(basename "$deb") differs between two builds"
+        diff <(dpkg-deb --fsys-tarfile "$deb" | tar -tv) <(dpkg-deb --fsys-tarfile "$again" | tar -tv) >&2 || true
+      fi
+    done
+    sha256sum "$first"/*.deb "$dir"/*.deb
     ;;
   docs)
     changelog_version=$(dpkg-parsechangelog -l "$dir/packaging/changelog" -S Version)
     [ "$changelog_version" = "$version" ] ||
       fail "packaging/changelog's latest entry is $changelog_version, the project is $version"
+    # The Debian package's version is the project's and a Debian revision.
+    package_version=$(dpkg-parsechangelog -l "$dir/debian/changelog" -S Version)
+    [ "${package_version%-*}" = "$version" ] && [ "$package_version" != "$version" ] ||
+      fail "debian/changelog's latest entry is $package_version, not $version with a Debian revision"
     grep -qE "^\.TH QUILLCALC 1 \"[^\"]+\" \"quillcalc $version\"" "$dir/packaging/quillcalc.1" ||
       fail "packaging/quillcalc.1 does not name version $version"
     # groff's own complaints about the page (what lintian runs too).
@@ -191,7 +211,7 @@ case $mode in
     fi
     ;;
   *)
-    echo "usage: $0 install|layout|desktop|metainfo|deb|lintian|docs|manifest-save|manifest-check DIR BUILD-DIR APP-ID VERSION" >&2
+    echo "usage: $0 install|layout|desktop|metainfo|deb|reproducible|docs|manifest-save|manifest-check DIR BUILD-DIR APP-ID VERSION" >&2
     exit 2
     ;;
 esac
