@@ -108,8 +108,7 @@ void NecExportDialog::accept() {
 
 void NecExportDialog::forgetDiameter() { lastDiameter().reset(); }
 
-std::optional<RunTimeError> ExportNecModel(QWidget* parent) {
-  const float frequency = LastFrequency();
+std::optional<RunTimeError> ExportNecModel(float frequency, QWidget* parent) {
   // The frequency first: whether it can be calculated and modelled at all.
   const nec::Outcome check = nec::BuildModel(frequency, std::nullopt, kFewestElements);
   if (check.error) return check.error;
