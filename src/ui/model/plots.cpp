@@ -170,6 +170,15 @@ ResultsPlot::ResultsPlot(const QString& name, const QString& description, Lines 
   setAttribute(Qt::WA_OpaquePaintEvent);  // the ground is painted whole
 }
 
+void ResultsPlot::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  const Inks inks = InksOf(*this);
+  painter.fillRect(rect(), inks.base);
+  if (!hasSomethingToShow()) return DrawPlaceholder(painter, rect(), inks, nothingToShow());
+  painter.setRenderHint(QPainter::Antialiasing);
+  paintResults(painter, inks);
+}
+
 QSize ResultsPlot::inLines(Lines size) const {
   const double line = QFontMetricsF(font()).height();
   return {int(std::ceil(size.across * line)), int(std::ceil(size.upright * line))};
@@ -195,14 +204,11 @@ SwrPlot::SwrPlot(QWidget* parent)
              "The summary gives the numbers."),
           {kHintWidthLines, kHintHeightLines}, {kLeastWidthLines, kLeastHeightLines}, parent) {}
 
-void SwrPlot::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
-  const Inks inks = InksOf(*this);
-  painter.fillRect(rect(), inks.base);
-  if (results().sweep.empty()) return DrawPlaceholder(painter, rect(), inks, tr("No SWR to show"));
+QString SwrPlot::nothingToShow() const { return tr("No SWR to show"); }
+
+void SwrPlot::paintResults(QPainter& painter, const Inks& inks) {
   const FrequencyFrame frame = SwrLayout(*this, results());
   if (!frame.usable()) return;
-  painter.setRenderHint(QPainter::Antialiasing);
   drawSwrGrid(painter, frame, inks, locale());
   DrawFrequencyAxis(painter, frame, inks, locale());
   DrawAxisTitle(painter, frame.area, tr("SWR (%1 Ω)").arg(ShortNumber(locale(), results().referenceOhms)),
@@ -220,14 +226,11 @@ ImpedancePlot::ImpedancePlot(QWidget* parent)
              "frequency marked. The summary gives the numbers."),
           {kHintWidthLines, kHintHeightLines}, {kLeastWidthLines, kLeastHeightLines}, parent) {}
 
-void ImpedancePlot::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
-  const Inks inks = InksOf(*this);
-  painter.fillRect(rect(), inks.base);
-  if (results().sweep.empty()) return DrawPlaceholder(painter, rect(), inks, tr("No impedance to show"));
+QString ImpedancePlot::nothingToShow() const { return tr("No impedance to show"); }
+
+void ImpedancePlot::paintResults(QPainter& painter, const Inks& inks) {
   const ImpedanceFrame frame = ImpedanceLayout(*this, results());
   if (!frame.frequency.usable()) return;
-  painter.setRenderHint(QPainter::Antialiasing);
   drawImpedanceGrid(painter, frame, inks, locale());
   DrawFrequencyAxis(painter, frame.frequency, inks, locale());
   DrawAxisTitle(painter, frame.frequency.area, tr("R, X (Ω)"), inks);

@@ -139,14 +139,11 @@ PatternPlot::PatternPlot(QWidget* parent)
                      "design frequency, towards the directors at the top. The summary gives the numbers."),
                   {kHintLines, kHintLines}, {kLeastLines, kLeastLines}, parent) {}
 
-void PatternPlot::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
-  const Inks inks = InksOf(*this);
-  painter.fillRect(rect(), inks.base);
-  if (results().pattern.empty()) return DrawPlaceholder(painter, rect(), inks, tr("No pattern to show"));
+QString PatternPlot::nothingToShow() const { return tr("No pattern to show"); }
+
+void PatternPlot::paintResults(QPainter& painter, const Inks& inks) {
   const PolarFrame frame = PatternLayout(*this, results());
   if (frame.radius < 8) return;
-  painter.setRenderHint(QPainter::Antialiasing);
   drawRings(painter, frame, inks);
   drawCompass(painter, frame, inks, locale());
   drawPattern(painter, frame, results());
