@@ -2,11 +2,13 @@
 
 #include "app/errors.h"
 #include "app/exitstatus.h"
+#include "app/modelcommand.h"
 #include "app/version.h"
 #include "calc/necdeck.h"
 #include "calc/necmodel.h"
 #include "io/localenumber.h"
 #include "io/necrun.h"
+#include "io/tuning.h"
 
 namespace quill::app {
 namespace {
@@ -67,13 +69,32 @@ std::optional<nec::Model> ModelOfOptions(const QString& frequency, const std::op
   return std::move(outcome.model);
 }
 
-int RunNecCommand(const NecCommand& command, std::FILE* errors) {
+int RunNecCommand(const NecCommand& command, bool trim, std::FILE* errors) {
   int status = kExitDone;
-  const std::optional<nec::Model> model =
+  std::optional<nec::Model> model =
       ModelOfOptions(command.frequency, command.diameter, command.elements, errors, status);
   if (!model) return status;
+  const std::string program = QUILLCALC_NAME " " QUILLCALC_VERSION;
+  if (trim) {
+    const CoreForRuns core;
+    const io::NecJob job{*model, 50, program};
+    const io::NecOutcome nominal = io::RunNec(job);
+    io::TrimOutcome search;
+    if (nominal.results) search = io::RunTrim(job, *nominal.results);
+    const QString failure = nominal.results ? search.failure : nominal.failure;
+    if (!failure.isEmpty()) {
+      SayOnStderr(AsClause(failure), errors);
+      return kExitModelFailed;
+    }
+    const nec::TrimAnswer answer = nec::ModelTrim(*model, search.probes, search.last);
+    if (!answer.found) {
+      SayOnStderr(AsClause(QString::fromStdString(answer.refusal)), errors);
+      return kExitModelFailed;
+    }
+    model = nec::WithLegsChanged(*model, answer.legChangeMm);
+  }
 
-  const std::string deck = nec::Deck(*model, QUILLCALC_NAME " " QUILLCALC_VERSION);
+  const std::string deck = nec::Deck(*model, program);
   if (const QString failure = io::SaveNecDeck(command.file, deck); !failure.isEmpty()) {
     SayOnStderr(QStringLiteral("--nec: cannot write %1: %2").arg(FileInMessage(command.file), failure),
                 errors);

@@ -32,7 +32,12 @@ std::optional<nec::Model> ModelOfOptions(const QString& frequency, const std::op
 // Writes the deck, or says on `errors` why not and writes nothing. Returns
 // the exit status (app/exitstatus.h): a diameter, count or frequency that
 // cannot be modelled is bad usage, a calculation that fails as "INCHES"
-// would is a failed calculation.
-int RunNecCommand(const NecCommand& command, std::FILE* errors = stderr);
+// would is a failed calculation. With the trim, a trim that nec2c cannot
+// find, or no trim within reach, is a model that could not be run.
+// `trim` (--trim): the deck with the trim from the model, which nec2c runs to find.
+int RunNecCommand(const NecCommand& command, bool trim, std::FILE* errors = stderr);
+inline int RunNecCommand(const NecCommand& command, std::FILE* errors = stderr) {
+  return RunNecCommand(command, false, errors);
+}
 
 }  // namespace quill::app

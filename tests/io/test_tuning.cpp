@@ -1,0 +1,175 @@
+// The trim and the cutting-tolerance spread, run in Debian's nec2c through
+// the batch runner: the trimmed deck's lowest SWR lands on the frequency,
+// the copies are sound decks within the tolerance, and a failing nec2c
+// leaves nothing behind.
+#include <QCoreApplication>
+#include <QSignalSpy>
+#include <QTest>
+#include <complex>
+
+#include "calc/necdeck.h"
+#include "calc/necreport.h"
+#include "calc/tuningreport.h"
+#include "fake_nec2c.h"
+#include "io/tuning.h"
+
+using namespace quill;
+
+namespace {
+
+nec::Model modelAt(const char* frequency) { return *nec::BuildModel(frequency, std::nullopt, 3).model; }
+
+io::NecJob jobAt(const char* frequency) { return {modelAt(frequency), 50, "test"}; }
+
+// Every end of a wire meets its neighbour exactly.
+bool joined(const nec::Element& e) { return e.leftLeg.to == e.tube.from && e.tube.to == e.rightLeg.from; }
+
+}  // namespace
+
+class TestTuning : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void generatorIsTheSameEverywhere() {
+    // SplitMix64's published first output for the seed 0.
+    nec::CutErrors errors(0);
+    QVERIFY(errors.next() == 0xe220a8397b1dcdafULL);
+    for (int i = 0; i < 1000; ++i) {
+      const double amount = errors.within(3);
+      QVERIFY(amount >= -3 && amount < 3);
+    }
+  }
+
+  void copiesAreSoundAndWithinTolerance_data() {
+    QTest::addColumn<QByteArray>("frequency");
+    QTest::addColumn<double>("cut");
+    QTest::newRow("146 MHz, 3 mm") << QByteArray("146") << 3.0;
+    QTest::newRow("146 MHz, 1/4 in") << QByteArray("146") << 6.35;
+    QTest::newRow("432 MHz, 1 mm") << QByteArray("432") << 1.0;
+  }
+  void copiesAreSoundAndWithinTolerance() {
+    QFETCH(QByteArray, frequency);
+    QFETCH(double, cut);
+    const nec::Model model = modelAt(frequency.constData());
+    double widest = 0;
+    for (int copy = 0; copy < nec::kSpreadCopies; ++copy) {
+      const nec::Model c = nec::CutCopy(model, cut, copy);
+      QVERIFY(nec::Deck(c, "t") == nec::Deck(nec::CutCopy(model, cut, copy), "t"));
+      QVERIFY2(nec::DeckFault(nec::Deck(c, "t")).empty(), nec::DeckFault(nec::Deck(c, "t")).c_str());
+      for (std::size_t i = 0; i < c.elements.size(); ++i) {
+        const nec::Element &e = c.elements[i], &n = model.elements[i];
+        QVERIFY(joined(e));
+        const double off[] = {e.tube.length() - n.tube.length(), e.leftLeg.length() - n.leftLeg.length(),
+                              e.rightLeg.length() - n.rightLeg.length(), e.tube.from.x - n.tube.from.x};
+        for (const double o : off) {
+          QVERIFY2(std::abs(o) * 1000 <= cut + 1e-9, qPrintable(QString::number(o * 1000)));
+          widest = std::max(widest, std::abs(o) * 1000);
+        }
+        if (i == 0) QVERIFY(e.tube.from.x == n.tube.from.x);
+      }
+    }
+    QVERIFY(widest > cut * 0.9);  // the amounts do use the tolerance
+  }
+
+  void lowestLiesBetweenSteps() {
+    // A series resonance at 146.1 MHz on 50 ohms: its SWR is lowest where X is 0.
+    nec::Results results;
+    for (int i = 0; i < 41; ++i) {
+      const double f = 146 * (0.95 + 0.0025 * i), f0 = 146.1;
+      const double x = 300 * (f / f0 - f0 / f);
+      results.sweep.push_back({f, 50, x, nec::Swr(50, x, 50), 0, 0});
+    }
+    const nec::Lowest lowest = nec::LowestBetweenSteps(results);
+    QVERIFY2(std::abs(lowest.frequencyMHz - 146.1) < 0.01, qPrintable(QString::number(lowest.frequencyMHz)));
+    QVERIFY(lowest.swr < results.lowestSwr().swr);
+  }
+
+  void trimPutsTheLowestSwrOnTheFrequency_data() {
+    QTest::addColumn<QByteArray>("frequency");
+    QTest::newRow("146 MHz") << QByteArray("146");
+    QTest::newRow("432 MHz") << QByteArray("432");
+    QTest::newRow("50.1 MHz") << QByteArray("50.1");
+  }
+  void trimPutsTheLowestSwrOnTheFrequency() {
+    QFETCH(QByteArray, frequency);
+    const io::NecJob job = jobAt(frequency.constData());
+    const io::NecOutcome nominal = io::RunNec(job);
+    QVERIFY2(nominal.results, qPrintable(nominal.failure));
+    const io::TrimOutcome search = io::RunTrim(job, *nominal.results);
+    const nec::TrimAnswer trim = nec::ModelTrim(job.model, search.probes, search.last);
+    QVERIFY2(trim.found, trim.refusal.c_str());
+    QVERIFY(trim.legChangeMm > 0);  // the model as calculated is resonant high
+    // The trimmed deck, run afresh: its lowest sweep point is the design frequency's.
+    const io::NecOutcome trimmed = io::RunNec({nec::WithLegsChanged(job.model, trim.legChangeMm), 50, "t"});
+    const double off = trimmed.results->lowestSwr().frequencyMHz / job.model.frequencyMHz - 1;
+    QVERIFY2(std::abs(off) < 0.003, qPrintable(QString::number(off)));
+    QVERIFY(nec::Deck(nec::WithLegsChanged(job.model, trim.legChangeMm), "t").find("CM Trimmed") !=
+            std::string::npos);
+  }
+
+  void measuredTrimFollowsTheMeasurement() {
+    const io::NecJob job = jobAt("146");
+    const io::NecOutcome nominal = io::RunNec(job);
+    const io::TrimOutcome search = io::RunTrim(job, *nominal.results);
+    const nec::TrimAnswer high = nec::MeasurementTrim(job.model, search.probes, 148.2, 1.15, true);
+    const nec::TrimAnswer low = nec::MeasurementTrim(job.model, search.probes, 144.5, 1.15, true);
+    QVERIFY(high.found && high.legChangeMm > 0 && low.found && low.legChangeMm < 0);
+    QVERIFY(!nec::MeasurementTrim(job.model, search.probes, 148.2, 1.15, false).found);
+    QVERIFY(!nec::MeasurementTrim(job.model, search.probes, 190, 1.15, true).found);
+  }
+
+  void spreadAtZeroIsTheModel() {
+    const io::NecJob job = jobAt("146");
+    const nec::Results nominal = *io::RunNec(job).results;
+    const nec::Spread spread = io::RunSpread(job, 0);
+    QVERIFY(spread.copies == nec::kSpreadCopies);
+    QVERIFY(spread.lowestFrequencyMHz.min == nominal.lowestSwr().frequencyMHz &&
+            spread.lowestFrequencyMHz.max == nominal.lowestSwr().frequencyMHz);
+    QVERIFY(spread.swrAtFrequency.min == nominal.atFrequency().swr &&
+            spread.swrAtFrequency.max == nominal.atFrequency().swr);
+    QVERIFY(spread.gainDbi.min == spread.gainDbi.max && spread.frontToBackDb.min == spread.frontToBackDb.max);
+  }
+
+  void spreadHoldsTheModelAndRepeats() {
+    const io::NecJob job = jobAt("146");
+    const nec::Results nominal = *io::RunNec(job).results;
+    const nec::Spread spread = io::RunSpread(job, 3);
+    QVERIFY(spread.copies == nec::kSpreadCopies);
+    for (std::size_t i = 0; i < spread.band.size(); ++i) {
+      QVERIFY(spread.band[i].swrMin <= nominal.sweep[i].swr && nominal.sweep[i].swr <= spread.band[i].swrMax);
+    }
+    QVERIFY(spread.lowestFrequencyMHz.max - spread.lowestFrequencyMHz.min >= 0.5);
+    const std::string json = nec::WithTuningJson(nec::ModelAsJson(nominal), nullptr, nullptr, &spread);
+    const nec::Spread again = io::RunSpread(job, 3);
+    QVERIFY(json == nec::WithTuningJson(nec::ModelAsJson(nominal), nullptr, nullptr, &again));
+  }
+
+  void batchReportsInOrderAndOnlyTheNewest() {
+    io::NecBatch batch;
+    QSignalSpy done(&batch, &io::NecBatch::finished);
+    batch.start({jobAt("50"), jobAt("146")});
+    batch.start({jobAt("146"), jobAt("432"), jobAt("50.1")});
+    QVERIFY(done.wait(60000));
+    QTest::qWait(200);
+    QCOMPARE(done.size(), 1);
+    const auto outcomes = done.at(0).at(0).value<std::vector<io::NecOutcome>>();
+    QCOMPARE(outcomes.size(), std::size_t(3));
+    const double expected[] = {146, 432, 50.1};
+    for (std::size_t i = 0; i < 3; ++i) {
+      QVERIFY(outcomes[i].results && outcomes[i].results->designFrequencyMHz == float(expected[i]));
+    }
+  }
+
+  void hangingNec2cEndsEveryCopyAndLeavesNothing() {
+    test::FakeNec2c fake(test::FakeNec::Hang);
+    test::ModelEnvironment environment(fake.folder());
+    const nec::Spread spread = io::RunSpread(jobAt("146"), 3, std::chrono::milliseconds(300));
+    QVERIFY(spread.copies == 0 && spread.asked == nec::kSpreadCopies);
+    QVERIFY(nec::SpreadSentence(spread).find("failed on all 32") != std::string::npos);
+    QVERIFY2(environment.leftOver().isEmpty(), qPrintable(environment.leftOver().join(' ')));
+    QVERIFY(!fake.alive());
+  }
+};
+
+QTEST_GUILESS_MAIN(TestTuning)
+#include "test_tuning.moc"
