@@ -118,6 +118,26 @@ class TestTuning : public QObject {
     QVERIFY(!nec::MeasurementTrim(job.model, search.probes, 190, 1.15, true).found);
   }
 
+  void spreadTakesEveryCopy_data() {
+    QTest::addColumn<int>("extreme");  // the copy with the highest and lowest figures
+    QTest::newRow("first") << 0;
+    QTest::newRow("middle") << 1;
+    QTest::newRow("last") << 2;
+  }
+  void spreadTakesEveryCopy() {
+    QFETCH(int, extreme);
+    std::vector<nec::Results> copies(3);
+    for (int c = 0; c < 3; ++c) {
+      const double v = c == extreme ? 9 : 2 + c * 0.1;
+      for (int i = 0; i < 3; ++i) copies[c].sweep.push_back({100.0 + i, 50, 0, i == 1 ? 1.0 : v, v, v});
+    }
+    copies[extreme].sweep[1].swr = 0.5;
+    const nec::Spread spread = nec::SpreadOf(3, 101, 3, copies);
+    QVERIFY(spread.gainDbi.max == 9 && spread.frontToBackDb.max == 9 && spread.band[0].swrMax == 9);
+    QVERIFY(spread.lowestSwr.min == 0.5 && spread.swrAtFrequency.min == 0.5 && spread.band[1].swrMin == 0.5);
+    QVERIFY(spread.gainDbi.min == (extreme == 0 ? 2.1 : 2) && spread.copies == 3);
+  }
+
   void spreadAtZeroIsTheModel() {
     const io::NecJob job = jobAt("146");
     const nec::Results nominal = *io::RunNec(job).results;
@@ -148,10 +168,12 @@ class TestTuning : public QObject {
     io::NecBatch batch;
     QSignalSpy done(&batch, &io::NecBatch::finished);
     batch.start({jobAt("50"), jobAt("146")});
+    QSignalSpy progress(&batch, &io::NecBatch::progress);
     batch.start({jobAt("146"), jobAt("432"), jobAt("50.1")});
     QVERIFY(done.wait(60000));
     QTest::qWait(200);
     QCOMPARE(done.size(), 1);
+    QCOMPARE(progress.size(), 3);  // the first batch's runs say nothing
     const auto outcomes = done.at(0).at(0).value<std::vector<io::NecOutcome>>();
     QCOMPARE(outcomes.size(), std::size_t(3));
     const double expected[] = {146, 432, 50.1};
