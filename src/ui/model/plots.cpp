@@ -8,6 +8,7 @@
 
 #include "calc/necreport.h"
 #include "ui/model/plots_draw.h"
+#include "ui/model/plots_tuning.h"
 
 namespace quill::ui {
 namespace {
@@ -184,11 +185,30 @@ QSize ResultsPlot::minimumSizeHint() const { return inLines(least_); }
 
 void ResultsPlot::setResults(const nec::Results& results) {
   results_ = results;
-  update();
+  span();
 }
 
 void ResultsPlot::clear() {
   results_ = {};
+  band_.clear();
+  span();
+}
+
+void ResultsPlot::setMeasured(const std::vector<nec::SweepPoint>& measured, const QString& name) {
+  measured_ = measured;
+  measuredName_ = name;
+  span();
+}
+
+void ResultsPlot::setBand(const std::vector<nec::BandPoint>& band) {
+  band_ = band;
+  update();
+}
+
+void ResultsPlot::span() {
+  spanned_ = results_;
+  if (!results_.sweep.empty())
+    spanned_.sweep.insert(spanned_.sweep.end(), measured_.begin(), measured_.end());
   update();
 }
 
@@ -204,7 +224,7 @@ void SwrPlot::paintEvent(QPaintEvent*) {
   const Inks inks = InksOf(*this);
   painter.fillRect(rect(), inks.base);
   if (results().sweep.empty()) return DrawPlaceholder(painter, rect(), inks, tr("No SWR to show"));
-  const FrequencyFrame frame = SwrLayout(*this, results());
+  const FrequencyFrame frame = SwrLayout(*this, spanned());
   if (!frame.usable()) return;
   painter.setRenderHint(QPainter::Antialiasing);
   drawSwrGrid(painter, frame, inks, locale());
@@ -212,7 +232,9 @@ void SwrPlot::paintEvent(QPaintEvent*) {
   DrawAxisTitle(painter, frame.area, tr("SWR (%1 Ω)").arg(ShortNumber(locale(), results().referenceOhms)),
                 inks);
   DrawDesignLine(painter, frame, DesignMHz(results()), inks, locale());
+  DrawSwrBand(painter, frame, band());
   drawSwrCurve(painter, frame, results());
+  DrawMeasuredSwr(painter, frame, measured(), measuredName(), inks);
   drawLowest(painter, frame, results(), inks, locale());
   drawOffScaleNote(painter, frame, results(), inks, locale());
 }
@@ -229,7 +251,7 @@ void ImpedancePlot::paintEvent(QPaintEvent*) {
   const Inks inks = InksOf(*this);
   painter.fillRect(rect(), inks.base);
   if (results().sweep.empty()) return DrawPlaceholder(painter, rect(), inks, tr("No impedance to show"));
-  const ImpedanceFrame frame = ImpedanceLayout(*this, results());
+  const ImpedanceFrame frame = ImpedanceLayout(*this, spanned());
   if (!frame.frequency.usable()) return;
   painter.setRenderHint(QPainter::Antialiasing);
   drawImpedanceGrid(painter, frame, inks, locale());
@@ -237,6 +259,7 @@ void ImpedancePlot::paintEvent(QPaintEvent*) {
   DrawAxisTitle(painter, frame.frequency.area, tr("R, X (Ω)"), inks);
   DrawDesignLine(painter, frame.frequency, DesignMHz(results()), inks, locale());
   drawImpedanceCurves(painter, frame, results());
+  DrawMeasuredImpedance(painter, frame, measured(), measuredName(), inks);
   drawLegend(painter, frame.frequency.area, results(), inks, locale());
 }
 

@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include "calc/necresults.h"
+#include "calc/spread.h"
 
 namespace quill::ui {
 
@@ -20,6 +21,11 @@ class ResultsPlot : public QWidget {
  public:
   void setResults(const nec::Results& results);
   void clear();
+  // An analyser's sweep (frequency, R, X and SWR) drawn over the model's,
+  // named `name` in the legend; empty for none. The frequency axis spans both.
+  void setMeasured(const std::vector<nec::SweepPoint>& measured, const QString& name);
+  // The band that the cutting spread spans, shaded under the SWR curve; empty for none.
+  void setBand(const std::vector<nec::BandPoint>& band);
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override;
 
@@ -33,11 +39,21 @@ class ResultsPlot : public QWidget {
   // the plot asks for, `least` the smallest it reads at.
   ResultsPlot(const QString& name, const QString& description, Lines hint, Lines least, QWidget* parent);
   const nec::Results& results() const { return results_; }
+  // The results with the measurement's points among them, for the layouts.
+  const nec::Results& spanned() const { return spanned_; }
+  const std::vector<nec::SweepPoint>& measured() const { return measured_; }
+  const QString& measuredName() const { return measuredName_; }
+  const std::vector<nec::BandPoint>& band() const { return band_; }
 
  private:
   QSize inLines(Lines size) const;
 
-  nec::Results results_;
+  void span();
+
+  nec::Results results_, spanned_;
+  std::vector<nec::SweepPoint> measured_;
+  QString measuredName_;
+  std::vector<nec::BandPoint> band_;
   Lines hint_, least_;
 };
 
