@@ -1,6 +1,7 @@
 #include "app/modelcommand.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <cmath>
 
 #include "app/errors.h"
@@ -69,7 +70,7 @@ int RunModelCommand(const ModelCommand& command, const ModelTuning& tuning, std:
       SayOnStderr(file.problem, errors);
       return kExitBadUsage;
     }
-    measured = nec::MeasuredListing{tuning.measured->toStdString(),
+    measured = nec::MeasuredListing{QFileInfo(*tuning.measured).fileName().toStdString(),
                                     touchstone::Measure(*file.measurement, kReferenceOhms)};
   }
 
