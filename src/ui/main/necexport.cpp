@@ -18,6 +18,7 @@
 #include "io/localenumber.h"
 #include "io/necrun.h"
 #include "io/savefile.h"
+#include "ui/common/numbers.h"
 
 namespace quill::ui {
 namespace {
@@ -25,8 +26,6 @@ namespace {
 const char kTitle[] = "Export NEC model";
 // Wide enough that a refusal wraps onto a few lines, not a dozen.
 constexpr int kDialogWidth = 380;
-// The diameter as first offered: three digits are as fine as tubes come.
-constexpr int kDiameterDigits = 3;
 
 // The diameter used last in this session, if any.
 std::optional<double>& lastDiameter() {
@@ -55,7 +54,7 @@ NecExportDialog::NecExportDialog(float frequencyMHz, QWidget* parent)
   about->setWordWrap(true);
 
   const double diameter = lastDiameter().value_or(nec::DefaultTubeDiameterMm(frequencyMHz));
-  diameter_ = new QLineEdit(QLocale().toString(diameter, 'g', kDiameterDigits));
+  diameter_ = new QLineEdit(PlainNumber(QLocale(), diameter));
   elements_ = new QLineEdit(QString::number(SessionElements()));
   auto* elementsHint =
       new QLabel(tr("3: reflector, driven element and D1, as drawn. A 4th is D2; "
@@ -84,17 +83,16 @@ NecExportDialog::NecExportDialog(float frequencyMHz, QWidget* parent)
 }
 
 void NecExportDialog::accept() {
-  const std::optional<double> diameter = io::ReadLocaleNumber(diameter_->text());
+  // A diameter that is not a number is refused by the model, in its words.
+  const double diameter = io::ReadLocaleNumber(diameter_->text()).value_or(std::nan(""));
   bool countOk = false;
   const int count = elements_->text().trimmed().toInt(&countOk);
   nec::Outcome outcome;
-  if (!diameter) {
-    outcome.message = "The tube diameter is not a number.";
-  } else if (!countOk) {
+  if (!countOk) {
     outcome.message = "The number of elements must be a whole number from " +
                       std::to_string(kFewestElements) + " to " + std::to_string(kMostElements) + ".";
   } else {
-    outcome = nec::BuildModel(frequencyMHz_, *diameter, count);
+    outcome = nec::BuildModel(frequencyMHz_, diameter, count);
   }
   if (!outcome.model) {
     // The dialog stays open and says why.
@@ -106,7 +104,7 @@ void NecExportDialog::accept() {
     return;
   }
   model_ = std::move(outcome.model);
-  lastDiameter() = *diameter;
+  lastDiameter() = diameter;
   SetSessionElements(count);
   QDialog::accept();
 }

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "calc/necreport.h"
+#include "ui/common/numbers.h"
 #include "ui/model/plots_draw.h"
 #include "ui/model/plots_tuning.h"
 
@@ -62,12 +63,7 @@ void drawLowest(QPainter& painter, const FrequencyFrame& frame, const nec::Resul
   const QFontMetricsF metrics(painter.font());
   const double mark = kMarkLines * metrics.height(), digit = metrics.horizontalAdvance(QLatin1Char('0'));
   DrawMark(painter, QPointF(frame.x(lowest.frequencyMHz), SwrY(frame.area, lowest.swr)), mark, inks);
-  // The frequency to the kHz, as the window's summary gives it.
-  QLocale plain = locale;
-  plain.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
-  const QString swr = AxisNumber(locale, lowest.swr, 2),
-                mhz = plain.toString(
-                    QString::fromStdString(nec::KilohertzText(lowest.frequencyMHz)).toDouble(), 'g', 10);
+  const QString swr = FixedNumber(locale, lowest.swr, 2), mhz = MhzNumber(locale, lowest.frequencyMHz);
   const QRectF room = rightOfDesign(frame.area, metrics, results, locale).adjusted(mark + digit, 0, 0, 0);
   QString text;
   for (const QString& candidate :
@@ -109,7 +105,7 @@ void drawImpedanceGrid(QPainter& painter, const ImpedanceFrame& frame, const Ink
   const QRectF& area = frame.frequency.area;
   std::vector<std::pair<double, QString>> ticks;
   for (const double ohms : Ticks(frame.scale.low, frame.scale.high, frame.scale.step))
-    ticks.emplace_back(frame.scale.y(area, ohms), AxisNumber(locale, ohms, DecimalsFor(frame.scale.step)));
+    ticks.emplace_back(frame.scale.y(area, ohms), FixedNumber(locale, ohms, DecimalsFor(frame.scale.step)));
   DrawValueGrid(painter, area, ticks, inks);
   // X = 0 is resonance: the line X crosses there is drawn in ink, not grid.
   const double zero = frame.scale.y(area, 0);

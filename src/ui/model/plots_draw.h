@@ -68,11 +68,6 @@ double NiceStep(double span, int most);
 std::vector<double> Ticks(double low, double high, double step);
 // The decimals that tell apart the multiples of `step`.
 int DecimalsFor(double step);
-// `value` as the axes show it: the locale's digits and decimal separator,
-// and no group separator (1296 MHz is not "1,296").
-QString AxisNumber(const QLocale& locale, double value, int decimals);
-// A frequency or SWR in a label: five significant digits, as nec2c prints them.
-QString ShortNumber(const QLocale& locale, double value);
 
 // The design frequency's label, over its line.
 QString DesignText(const QLocale& locale, double designMHz);

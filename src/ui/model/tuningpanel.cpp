@@ -12,6 +12,7 @@
 
 #include "io/localenumber.h"
 #include "io/measurementfile.h"
+#include "ui/common/numbers.h"
 
 namespace quill::ui {
 namespace {
@@ -36,7 +37,7 @@ void showText(QLabel* label, const std::string& text) {
 
 TuningPanel::TuningPanel(QWidget* parent)
     : QWidget(parent), trimRun_(new io::TrimRun(this)), spreadRun_(new io::NecBatch(this)) {
-  tolerance_ = new QLineEdit(QLocale().toString(nec::kDefaultCutMm));
+  tolerance_ = new QLineEdit(PlainNumber(QLocale(), nec::kDefaultCutMm));
   tolerance_->setMaximumWidth(fontMetrics().horizontalAdvance(QString(kInputDigits, QLatin1Char('0'))));
   tolerance_->setToolTip(tr("How precisely the tubes and legs are cut, either way; 0 turns the spread off"));
   load_ = new QPushButton(tr("Load &measurement…"));
@@ -78,7 +79,7 @@ TuningPanel::TuningPanel(QWidget* parent)
   });
   connect(spreadRun_, &io::NecBatch::progress, this, [this](int done, int total) {
     spreadLine_->setText(tr("Cutting within ±%1 mm: nec2c has run %2 of %3 copies…")
-                             .arg(QLocale().toString(spreadCut_))
+                             .arg(PlainNumber(QLocale(), spreadCut_))
                              .arg(done)
                              .arg(total));
   });
@@ -166,7 +167,7 @@ void TuningPanel::startSpread() {
   }
   spreadCut_ = *cut;
   spreadLine_->setText(
-      tr("Cutting within ±%1 mm: nec2c is running the copies…").arg(QLocale().toString(*cut)));
+      tr("Cutting within ±%1 mm: nec2c is running the copies…").arg(PlainNumber(QLocale(), *cut)));
   spreadLine_->show();
   spreadRun_->start(io::SpreadJobs(*job_, *cut));
 }
