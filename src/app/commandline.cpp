@@ -67,19 +67,33 @@ struct Options {
                                   .arg(kFewestElements)
                                   .arg(kMostElements),
                               QStringLiteral("N")};
+  QCommandLineOption trim{
+      QStringLiteral("trim"),
+      QStringLiteral("With --model, adds the length by which to lengthen or shorten every leg so that the "
+                     "lowest SWR falls on the frequency (from --measured's sweep if given); with --nec, "
+                     "writes the deck so trimmed. Runs nec2c to find it.")};
+  QCommandLineOption measured{
+      QStringLiteral("measured"),
+      QStringLiteral("With --model, adds an analyser's sweep saved as a Touchstone file (.s1p, .s2p)."),
+      QStringLiteral("FILE")};
+  QCommandLineOption tolerance{
+      QStringLiteral("tolerance"),
+      QStringLiteral("With --model, adds the spread of 32 copies of the model cut within +/- MM."),
+      QStringLiteral("MM")};
 
   QList<QCommandLineOption> all() const {
-    return {help, version, frequency, unit, format, plan, nec, model, diameter, elements};
+    return {help,  version,  frequency, unit, format,   plan,     nec,
+            model, diameter, elements,  trim, measured, tolerance};
   }
   QList<const QCommandLineOption*> calculationOnly() const {
-    return {&unit, &format, &plan, &nec, &model, &diameter, &elements};
+    return {&unit, &format, &plan, &nec, &model, &diameter, &elements, &trim, &measured, &tolerance};
   }
   QList<const QCommandLineOption*> necOnly() const { return {&diameter}; }
 
   // The option named `name` (without its dashes), or none.
   const QCommandLineOption* named(QStringView name) const {
-    for (const QCommandLineOption* option :
-         {&help, &version, &frequency, &unit, &format, &plan, &nec, &model, &diameter, &elements}) {
+    for (const QCommandLineOption* option : {&help, &version, &frequency, &unit, &format, &plan, &nec, &model,
+                                             &diameter, &elements, &trim, &measured, &tolerance}) {
       if (option->names().contains(name)) return option;
     }
     return nullptr;
@@ -149,7 +163,8 @@ QString helpText(QCommandLineParser& parser) {
              "  quillcalc --frequency 146 --plan quillbeam-146.pdf\n"
              "  quillcalc --frequency 146 --plan - | lpr\n"
              "  quillcalc --frequency 146 --nec beam.nec --diameter 6\n"
-             "  quillcalc --frequency 146 --model --elements 5 --format json\n");
+             "  quillcalc --frequency 146 --model --elements 5 --format json\n"
+             "  quillcalc --frequency 146 --model --trim --measured sweep.s1p --tolerance 3\n");
 }
 
 Request badUsage(const QString& problem) {
@@ -251,6 +266,15 @@ Request calculationRequest(const QCommandLineParser& parser, const Options& opti
         return badUsage(QStringLiteral("--%1: needs --nec or --model").arg(option->names().constLast()));
     }
   }
+  request.tuning.trim = parser.isSet(options.trim);
+  if (request.tuning.trim && !request.model && !request.nec)
+    return badUsage(QStringLiteral("--trim: needs --model or --nec"));
+  for (const QCommandLineOption* option : {&options.measured, &options.tolerance}) {
+    if (parser.isSet(*option) && !request.model)
+      return badUsage(QStringLiteral("--%1: needs --model").arg(option->names().constLast()));
+  }
+  if (parser.isSet(options.measured)) request.tuning.measured = parser.value(options.measured);
+  if (parser.isSet(options.tolerance)) request.tuning.tolerance = parser.value(options.tolerance);
   request.printResults = (request.planFile.isEmpty() && !request.nec) || parser.isSet(options.format);
   if (const QString problem = sharedStandardOutput(request); !problem.isEmpty()) return badUsage(problem);
   return request;
@@ -293,7 +317,7 @@ QString writePlan(const Request& request, float frequencyMHz, std::optional<RunT
 }
 
 int calculate(const Request& request) {
-  if (request.model) return RunModelCommand(*request.model);
+  if (request.model) return RunModelCommand(*request.model, request.tuning);
   // Both units' values are on the plan: the other one must not fail where
   // this one passed (an overflow in centimetres only), after the model was
   // written.
@@ -308,7 +332,8 @@ int calculate(const Request& request) {
   }
   // The model checks its own options first, then the frequency.
   if (request.nec) {
-    if (const int status = RunNecCommand(*request.nec); status != kExitDone) return status;
+    if (const int status = RunNecCommand(*request.nec, request.tuning.trim); status != kExitDone)
+      return status;
   }
   DesignValues record;
   const Calculation calculation = Calculate(record, request.frequency, request.unit);

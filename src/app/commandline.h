@@ -40,6 +40,8 @@ struct Request {
   std::optional<NecCommand> nec;
   // --model [--diameter MM] [--elements N]: the model run in nec2c, or nothing.
   std::optional<ModelCommand> model;
+  // --trim (with --model or --nec), --measured FILE and --tolerance MM (with --model).
+  ModelTuning tuning;
 };
 
 // Reads the command line; needs no QCoreApplication and no display.

@@ -99,7 +99,7 @@ std::string SpreadSentence(const Spread& spread) {
 }
 
 std::string TuningAsText(const TrimAnswer* trim, const MeasuredListing* measured, const Spread* spread) {
-  std::string out;
+  std::string out = trim || measured || spread ? "\n" : "";
   if (measured) out += MeasuredSentence(*measured) + "\n";
   if (trim) out += TrimSentence(*trim) + "\n";
   if (spread) out += SpreadSentence(*spread) + "\n";

@@ -100,8 +100,8 @@ class TestModelWindow : public QObject {
     QVERIFY(tuning->spreadLine()->text().startsWith(QStringLiteral("Cut within ±3 mm: lowest SWR")));
     QTest::keyClick(window, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(QApplication::clipboard()->text(),
-             test::RunProgram({"--frequency", "146", "--model", "--trim", "--measured", measured, "--tolerance",
-                               "3", "--format", "text"})
+             test::RunProgram({"--frequency", "146", "--model", "--trim", "--measured", measured,
+                               "--tolerance", "3", "--format", "text"})
                  .out);
 
     QTemporaryDir dir;
@@ -110,7 +110,8 @@ class TestModelWindow : public QObject {
     bad.write("! impedance\n# MHz Z RI R 50\n146 50 0\n147 51 1\n");
     bad.close();
     QVERIFY(!tuning->loadMeasurement(bad.fileName()));
-    QVERIFY2(window->status()->text().contains(QStringLiteral("z.s1p:2: ")), qPrintable(window->status()->text()));
+    QVERIFY2(window->status()->text().contains(QStringLiteral("z.s1p:2: ")),
+             qPrintable(window->status()->text()));
     QCOMPARE(QString::fromStdString(tuning->measured()->file), QStringLiteral("measured-146mhz-ma75.s1p"));
 
     // A new calculation keeps the measurement and ends the runs still going.
