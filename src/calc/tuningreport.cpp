@@ -45,6 +45,22 @@ std::string roundedJson(double value, int decimals) {
   return ShortestText(std::round(value * scale) / scale);
 }
 
+// A JSON string: quotes, backslashes and control characters escaped.
+std::string quoted(const std::string& text) {
+  std::string out = "\"";
+  for (const char c : text) {
+    if (c == '"' || c == '\\') out += '\\';
+    if (static_cast<unsigned char>(c) < 0x20) {
+      char escaped[8];
+      std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+      out += escaped;
+    } else {
+      out += c;
+    }
+  }
+  return out + '"';
+}
+
 std::string gain(double value) { return roundedJson(value, kGainDecimals); }
 std::string swr(double value) { return SwrText(value); }
 
@@ -155,24 +171,13 @@ std::string WithTuningJson(std::string modelJson, const TrimAnswer* trim, const 
              ", \"swr\": " + SwrText(trim->after->lowestSwr().swr) + "}, \"gain_dbi\": " + json(at.gainDbi) +
              ", \"front_to_back_db\": " + roundedJson(at.frontToBackDb, kGainDecimals) + "}";
     }
-    if (!trim->found) out += ", \"reason\": \"" + trim->refusal + "\"";
+    if (!trim->found) out += ", \"reason\": " + quoted(trim->refusal);
     out += "}";
   }
   if (measured) {
     const touchstone::MeasuredSweep& sweep = measured->sweep;
-    std::string file;
-    for (const char c : measured->file) {
-      if (c == '"' || c == '\\') file += '\\';
-      if (static_cast<unsigned char>(c) < 0x20) {
-        char escaped[8];
-        std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-        file += escaped;
-      } else {
-        file += c;
-      }
-    }
-    out += ",\n \"measured\": {\"file\": \"" + file +
-           "\", \"points\": " + std::to_string(sweep.points.size()) +
+    out += ",\n \"measured\": {\"file\": " + quoted(measured->file) +
+           ", \"points\": " + std::to_string(sweep.points.size()) +
            ", \"reference_ohms\": " + json(sweep.referenceOhms) +
            ", \"lowest_swr\": {\"frequency_mhz\": " + json(sweep.lowestSwr().frequencyMHz) +
            ", \"swr\": " + SwrText(sweep.lowestSwr().swr) + "},\n  \"sweep\": [";

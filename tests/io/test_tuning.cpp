@@ -2,8 +2,15 @@
 // the batch runner: the trimmed deck's lowest SWR lands on the frequency,
 // the copies are sound decks within the tolerance, and a failing nec2c
 // leaves nothing behind.
+#include <unistd.h>
+
 #include <QCoreApplication>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <complex>
 
@@ -11,6 +18,7 @@
 #include "calc/necreport.h"
 #include "calc/tuningreport.h"
 #include "fake_nec2c.h"
+#include "io/measurementfile.h"
 #include "io/tuning.h"
 
 using namespace quill;
@@ -136,6 +144,85 @@ class TestTuning : public QObject {
     QVERIFY(spread.gainDbi.max == 9 && spread.frontToBackDb.max == 9 && spread.band[0].swrMax == 9);
     QVERIFY(spread.lowestSwr.min == 0.5 && spread.swrAtFrequency.min == 0.5 && spread.band[1].swrMin == 0.5);
     QVERIFY(spread.gainDbi.min == (extreme == 0 ? 2.1 : 2) && spread.copies == 3);
+  }
+
+  // A sweep whose lowest SWR does not move with the legs has no trim.
+  void noTrimWhereTheLegsDoNothing() {
+    const nec::Model model = modelAt("146");
+    nec::Results flat;
+    flat.designFrequencyMHz = 146;
+    for (const double f : nec::SweepFrequencies(model)) {
+      const double x = 300 * (f / 150 - 150 / f);
+      flat.sweep.push_back({f, 50, x, nec::Swr(50, x, 50), 0, 0});
+    }
+    std::vector<nec::TrimProbe> probes{{0, flat}};
+    nec::TrimStep step = nec::NextTrimStep(model, probes, 2);
+    for (int round = 0; !step.run.empty() && round < 20; ++round) {
+      for (const double change : step.run) probes.push_back({change, flat});
+      step = nec::NextTrimStep(model, probes, 2);
+    }
+    QVERIFY(step.hopeless && !step.found);
+    const nec::TrimAnswer answer = nec::ModelTrim(model, probes, step);
+    QVERIFY(!answer.found && answer.refusal.find("No trim") == 0);
+  }
+
+  // What cannot be read is named with its line, or with the system's words.
+  void measurementFilesRefused_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("one point") << QByteArray("# MHz S RI R 50\n146 0.1 0\n") << "m.s1p:";
+    QTest::newRow("decimal comma") << QByteArray("# MHz S RI R 50\n146 0,1 0\n147 0.1 0\n") << "m.s1p:2: ";
+    QTest::newRow("NaN") << QByteArray("# MHz S RI R 50\n146 nan 0\n147 0.1 0\n") << "m.s1p:2: ";
+    QTest::newRow("falling") << QByteArray("# MHz S RI R 50\n147 0.1 0\n146 0.1 0\n") << "m.s1p:3: ";
+    QTest::newRow("two numbers") << QByteArray("# MHz S RI R 50\n146 0.1\n147 0.1 0\n") << "m.s1p:2: ";
+    QTest::newRow("empty") << QByteArray() << "m.s1p: ";
+    QTest::newRow("unreadable") << QByteArray("-") << "m.s1p: Permission denied";
+    QTest::newRow("missing") << QByteArray("missing") << "m.s1p: No such file or directory";
+    QTest::newRow("a directory") << QByteArray("directory") << "m.s1p: Is a directory";
+  }
+  void measurementFilesRefused() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, says);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("m.s1p"));
+    if (bytes == "directory") {
+      QDir(dir.path()).mkdir(QStringLiteral("m.s1p"));
+    } else if (bytes != "missing") {
+      QFile file(path);
+      QVERIFY(file.open(QIODevice::WriteOnly));
+      file.write(bytes);
+      file.close();
+      if (bytes == "-") {
+        if (::geteuid() == 0) QSKIP("root reads every file");
+        file.setPermissions({});
+      }
+    }
+    const io::MeasurementFile read = io::ReadMeasurementFile(path, QStringLiteral("m.s1p"));
+    QVERIFY(!read.measurement);
+    QVERIFY2(read.problem.startsWith(says) && !read.problem.contains(QLatin1Char('\n')),
+             qPrintable(read.problem));
+  }
+
+  // The listings' JSON reads as JSON, an SWR off the scale is null, and a
+  // file name is escaped.
+  void listingsReadAsJson() {
+    touchstone::Measurement measurement;
+    measurement.points = {{146, {0.1, 0}, 0.1}, {147, {1.2, 0}, 1.2}};
+    const nec::MeasuredListing listing{"a \"b\"\\c.s1p", touchstone::Measure(measurement, 50)};
+    const io::NecJob job = jobAt("146");
+    const nec::Results nominal = *io::RunNec(job).results;
+    const nec::Spread spread = nec::SpreadOf(3, 146, 1, {nominal});
+    nec::TrimAnswer trim;
+    trim.fromMHz = 150, trim.toMHz = 146, trim.refusal = "No trim: \"none\".";
+    const std::string json = nec::WithTuningJson(nec::ModelAsJson(nominal), &trim, &listing, &spread);
+    QJsonParseError error;
+    const QJsonObject object = QJsonDocument::fromJson(QByteArray::fromStdString(json), &error).object();
+    QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(error.errorString()));
+    const QJsonObject measured = object[QStringLiteral("measured")].toObject();
+    QCOMPARE(measured[QStringLiteral("file")].toString(), QStringLiteral("a \"b\"\\c.s1p"));
+    QVERIFY(measured[QStringLiteral("sweep")].toArray()[1].toObject()[QStringLiteral("swr")].isNull());
+    QVERIFY(object[QStringLiteral("trim")].toObject()[QStringLiteral("leg_change_mm")].isNull());
+    QCOMPARE(object[QStringLiteral("tolerance")].toObject()[QStringLiteral("band")].toArray().size(), 41);
   }
 
   void spreadAtZeroIsTheModel() {
