@@ -137,8 +137,9 @@ class TestModelCommand : public QObject {
     test::ModelEnvironment environment(fake.folder());
     std::FILE* outFile = std::fopen(qPrintable(out.fileName()), "w");
     std::FILE* errFile = std::fopen(qPrintable(err.fileName()), "w");
-    const int status = app::RunModelCommand({"146", std::nullopt, std::nullopt, app::ListingFormat::Text},
-                                            outFile, errFile, std::chrono::milliseconds(300));
+    app::Request request;
+    request.frequency = "146";
+    const int status = app::RunModelCommand(request, outFile, errFile, std::chrono::milliseconds(300));
     std::fclose(outFile);
     std::fclose(errFile);
     QCOMPARE(status, 4);

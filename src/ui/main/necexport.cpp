@@ -17,6 +17,7 @@
 #include "calc/necdeck.h"
 #include "io/localenumber.h"
 #include "io/necrun.h"
+#include "io/program.h"
 #include "io/savefile.h"
 #include "ui/common/numbers.h"
 
@@ -35,10 +36,6 @@ std::optional<double>& lastDiameter() {
 
 QString frequencyText(float frequencyMHz) {
   return QString::fromStdString(FormatDimension(frequencyMHz, QLocale().decimalPoint().toStdString()));
-}
-
-QString program() {
-  return QCoreApplication::applicationName() + QLatin1Char(' ') + QCoreApplication::applicationVersion();
 }
 
 }  // namespace
@@ -111,8 +108,7 @@ void NecExportDialog::accept() {
 
 void NecExportDialog::forgetDiameter() { lastDiameter().reset(); }
 
-std::optional<RunTimeError> ExportNecModel(QWidget* parent) {
-  const float frequency = LastFrequency();
+std::optional<RunTimeError> ExportNecModel(float frequency, QWidget* parent) {
   // The frequency first: whether it can be calculated and modelled at all.
   const nec::Outcome check = nec::BuildModel(frequency, std::nullopt, kFewestElements);
   if (check.error) return check.error;
@@ -130,7 +126,8 @@ std::optional<RunTimeError> ExportNecModel(QWidget* parent) {
   const QString path = QFileDialog::getSaveFileName(parent, QString::fromLatin1(kTitle), suggested,
                                                     QObject::tr("NEC-2 card decks (*.nec);;All files (*)"));
   if (path.isEmpty()) return std::nullopt;
-  const QString failure = io::SaveNecDeck(path, nec::Deck(*dialog.model(), program().toStdString()));
+  const QString failure =
+      io::SaveNecDeck(path, nec::Deck(*dialog.model(), io::ProgramAndVersion().toStdString()));
   if (!failure.isEmpty()) {
     QMessageBox::warning(parent, QString::fromLatin1(kTitle),
                          QObject::tr("The model could not be written to %1: %2").arg(path, failure));

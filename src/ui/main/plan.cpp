@@ -8,6 +8,7 @@
 #include <QPdfWriter>
 
 #include "calc/format.h"
+#include "io/program.h"
 #include "io/savefile.h"
 
 namespace quill::ui {
@@ -44,9 +45,8 @@ std::optional<RunTimeError> MakePlan(float frequencyMHz, Unit unit, int elements
   out.decimalSeparator = locale.decimalPoint();
   out.frequency = QString::fromStdString(FormatDimension(frequencyMHz, separator));
   out.title = QStringLiteral("Quillbeam for %1 MHz, %2 elements").arg(out.frequency).arg(out.elements());
-  out.byline = QStringLiteral("%1 %2, %3")
-                   .arg(QCoreApplication::applicationName(), QCoreApplication::applicationVersion(),
-                        QDate::currentDate().toString(Qt::ISODate));
+  out.byline =
+      QStringLiteral("%1, %2").arg(io::ProgramAndVersion(), QDate::currentDate().toString(Qt::ISODate));
   return std::nullopt;
 }
 

@@ -27,6 +27,7 @@
 #include "calc/necreport.h"
 #include "io/localenumber.h"
 #include "io/necrun.h"
+#include "io/program.h"
 #include "ui/common/look.h"
 #include "ui/common/numbers.h"
 #include "ui/model/plots.h"
@@ -70,7 +71,7 @@ ModelWindow::ModelWindow(QWidget* parent) : QWidget(parent), run_(new io::NecRun
   elements_ = new QSpinBox;
   elements_->setRange(kFewestElements, kMostElements);
   elements_->setValue(SessionElements());
-  reference_ = new QLineEdit(number(nec::Results{}.referenceOhms));
+  reference_ = new QLineEdit(number(nec::kReferenceOhms));
   runButton_ = new QPushButton(tr("&Run nec2c"));
   runButton_->setAutoDefault(true);
   copyButton_ = new QPushButton(tr("&Copy results"));
@@ -256,10 +257,7 @@ void ModelWindow::runModel() {
   setWindowTitle(tr("%1 – %2 MHz").arg(QString::fromLatin1(kTitle), mhz(frequencyMHz_)));
   showRunning(true);
   status_->setText(tr("nec2c is working out the model for %1 MHz…").arg(mhz(frequencyMHz_)));
-  job_ = io::NecJob{
-      std::move(*outcome.model), *reference,
-      (QCoreApplication::applicationName() + QLatin1Char(' ') + QCoreApplication::applicationVersion())
-          .toStdString()};
+  job_ = io::NecJob{std::move(*outcome.model), *reference, io::ProgramAndVersion().toStdString()};
   run_->start(*job_);
 }
 
