@@ -59,19 +59,34 @@ struct Options {
                                   .arg(kFewestElements)
                                   .arg(kMostElements),
                               QStringLiteral("N")};
+  QCommandLineOption trim{
+      QStringLiteral("trim"),
+      QStringLiteral("With --model, adds the length by which to lengthen or shorten every leg so that the "
+                     "lowest SWR falls on the frequency (from --measured's sweep if given); with --nec, "
+                     "writes the deck so trimmed. Runs nec2c to find it.")};
+  QCommandLineOption measured{
+      QStringLiteral("measured"),
+      QStringLiteral("With --model, adds an analyser's sweep saved as a Touchstone file (.s1p, .s2p)."),
+      QStringLiteral("FILE")};
+  QCommandLineOption tolerance{
+      QStringLiteral("tolerance"),
+      QStringLiteral("With --model, adds the spread of 32 copies of the model cut within +/- MM "
+                     "(at most a tenth of the shortest leg)."),
+      QStringLiteral("MM")};
 
   QList<QCommandLineOption> all() const {
-    return {help, version, frequency, unit, format, plan, nec, model, diameter, elements};
+    return {help,  version,  frequency, unit, format,   plan,     nec,
+            model, diameter, elements,  trim, measured, tolerance};
   }
   QList<const QCommandLineOption*> calculationOnly() const {
-    return {&unit, &format, &plan, &nec, &model, &diameter, &elements};
+    return {&unit, &format, &plan, &nec, &model, &diameter, &elements, &trim, &measured, &tolerance};
   }
   QList<const QCommandLineOption*> modelOnly() const { return {&diameter}; }
 
   // The option named `name` (without its dashes), or none.
   const QCommandLineOption* named(QStringView name) const {
-    for (const QCommandLineOption* option :
-         {&help, &version, &frequency, &unit, &format, &plan, &nec, &model, &diameter, &elements}) {
+    for (const QCommandLineOption* option : {&help, &version, &frequency, &unit, &format, &plan, &nec, &model,
+                                             &diameter, &elements, &trim, &measured, &tolerance}) {
       if (option->names().contains(name)) return option;
     }
     return nullptr;
@@ -141,7 +156,8 @@ QString helpText(QCommandLineParser& parser) {
              "  quillcalc --frequency 146 --plan quillbeam-146.pdf\n"
              "  quillcalc --frequency 146 --plan - | lpr\n"
              "  quillcalc --frequency 146 --nec beam.nec --diameter 6\n"
-             "  quillcalc --frequency 146 --model --elements 5 --format json\n");
+             "  quillcalc --frequency 146 --model --elements 5 --format json\n"
+             "  quillcalc --frequency 146 --model --trim --measured sweep.s1p --tolerance 3\n");
 }
 
 Request badUsage(const QString& problem) {
@@ -261,6 +277,27 @@ Request calculationRequest(const QCommandLineParser& parser, const Options& opti
       if (parser.isSet(*option))
         return badUsage(QStringLiteral("--%1: needs --nec or --model").arg(option->names().constLast()));
     }
+  }
+  request.trim = parser.isSet(options.trim);
+  if (request.trim && !request.model && request.necFile.isEmpty())
+    return badUsage(QStringLiteral("--trim: needs --model or --nec"));
+  for (const QCommandLineOption* option : {&options.measured, &options.tolerance}) {
+    if (parser.isSet(*option) && !request.model)
+      return badUsage(QStringLiteral("--%1: needs --model").arg(option->names().constLast()));
+  }
+  if (parser.isSet(options.measured)) {
+    request.measuredFile = parser.value(options.measured);
+    if (request.measuredFile.isEmpty()) return badUsage(QStringLiteral("--measured: needs a file name"));
+  }
+  if (parser.isSet(options.tolerance)) {
+    const QString text = parser.value(options.tolerance);
+    const OptionNumber cut = ReadOptionNumber(text, "mm", QStringLiteral("a number of millimetres"));
+    if (!cut.ok()) return badUsage(QStringLiteral("--tolerance: ") + cut.problem);
+    request.toleranceMm = std::strtod(cut.number.c_str(), nullptr);
+    if (!(*request.toleranceMm >= 0))
+      return badUsage(QStringLiteral("--tolerance: %1 mm is below 0; give the error either way, as 3 for "
+                                     "\u00b13 mm")
+                          .arg(text));
   }
   request.printResults =
       (request.planFile.isEmpty() && request.necFile.isEmpty()) || parser.isSet(options.format);

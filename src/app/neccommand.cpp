@@ -2,10 +2,12 @@
 
 #include "app/errors.h"
 #include "app/exitstatus.h"
+#include "app/modelcommand.h"
 #include "calc/necdeck.h"
 #include "calc/necmodel.h"
 #include "io/necrun.h"
 #include "io/program.h"
+#include "io/tuning.h"
 
 namespace quill::app {
 namespace {
@@ -44,8 +46,26 @@ std::optional<nec::Model> ModelOfRequest(const Request& request, std::FILE* erro
 
 int RunNecCommand(const Request& request, std::FILE* errors) {
   int status = kExitDone;
-  const std::optional<nec::Model> model = ModelOfRequest(request, errors, status);
+  std::optional<nec::Model> model = ModelOfRequest(request, errors, status);
   if (!model) return status;
+  if (request.trim) {
+    const CoreForRuns core;
+    const io::NecJob job{*model, nec::kReferenceOhms, io::ProgramAndVersion().toStdString()};
+    const io::NecOutcome nominal = io::RunNec(job);
+    io::TrimOutcome search;
+    if (nominal.results) search = io::RunTrim(job, *nominal.results);
+    const QString failure = nominal.results ? search.failure : nominal.failure;
+    if (!failure.isEmpty()) {
+      SayOnStderr(AsClause(failure), errors);
+      return kExitModelFailed;
+    }
+    const nec::TrimAnswer answer = nec::ModelTrim(*model, search.probes, search.last);
+    if (!answer.found) {
+      SayOnStderr(AsClause(QString::fromStdString(answer.refusal)), errors);
+      return kExitModelFailed;
+    }
+    model = nec::WithLegsChanged(*model, answer.legChangeMm);
+  }
 
   const std::string deck = nec::Deck(*model, io::ProgramAndVersion().toStdString());
   if (const QString failure = io::SaveNecDeck(request.necFile, deck); !failure.isEmpty()) {

@@ -18,7 +18,9 @@ std::optional<nec::Model> ModelOfRequest(const Request& request, std::FILE* erro
 // quillcalc --frequency TEXT --nec FILE [--diameter MM] [--elements N]: the
 // NEC-2 model that "Export NEC model…" writes, with no display. Writes the
 // deck, or says on `errors` why not and writes nothing. Returns the exit
-// status (app/exitstatus.h).
+// status (app/exitstatus.h). With --trim, the deck has the trim from the
+// model, which nec2c runs to find; a trim that cannot be found is a model
+// that could not be run.
 int RunNecCommand(const Request& request, std::FILE* errors = stderr);
 
 }  // namespace quill::app

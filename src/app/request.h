@@ -39,6 +39,11 @@ struct Request {
   int elements = kFewestElements;
   // --diameter: the model's tubes, or the diameter that suits the frequency.
   std::optional<double> diameterMm;
+  // --trim (with --model or --nec): the leg trim, from the model or from
+  // --measured's sweep.
+  bool trim = false;
+  QString measuredFile;               // --measured (with --model): an analyser's Touchstone file, or empty
+  std::optional<double> toleranceMm;  // --tolerance (with --model): the cutting spread
 };
 
 // What is listed (the results, the model's), in the format asked for.

@@ -1,6 +1,7 @@
 #include "calc/necdeck.h"
 
 #include <charconv>
+#include <cmath>
 #include <map>
 #include <vector>
 
@@ -54,6 +55,11 @@ void comments(std::string& deck, const Model& model, std::string_view program) {
       card("  " + element.spacingName + " spacing " + inches(element.spacing));
     card("  " + element.name + " horizontal " + inches(element.horizontal) + ", vertical " +
          inches(element.vertical));
+  }
+  if (model.legChangeMm != 0) {
+    card("Trimmed: every leg " + number(std::abs(model.legChangeMm)) + " mm " +
+         (model.legChangeMm > 0 ? "longer" : "shorter") + " than calculated, its free end");
+    card((model.legChangeMm > 0 ? "moved down" : "moved up") + std::string(" and its tube where it was."));
   }
   card("A free-space model of straight, perfectly conducting wires. It leaves");
   card("out the boom, the coax and its choke, the feed insulator and the ground.");

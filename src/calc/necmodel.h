@@ -65,6 +65,8 @@ struct Model {
   // starts at its left corner, where the feed insulator is.
   int sourceTag = 0;
   int sourceSegment = 0;
+  // How much longer than calculated every leg is (the trim), in mm.
+  double legChangeMm = 0;
 
   double radius() const { return tubeDiameterMm / 2000; }  // metres
   std::vector<Wire> wires() const;

@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTest>
+#include <complex>
 
 #include "app/modelcommand.h"
 #include "calc/elements.h"
@@ -180,6 +181,107 @@ class TestModelCommand : public QObject {
     QCOMPARE(run.exitCode, status);
     QCOMPARE(run.out, QString());
     QCOMPARE(fake.pid(), 0);
+  }
+
+  // The tuning options and a measurement file that cannot be read: one
+  // line naming what is wrong, nothing on stdout, and no nec2c run.
+  void tuningRefused_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("--trim alone") << QStringList{"--frequency", "146", "--trim"} << "--trim";
+    QTest::newRow("--measured with --nec")
+        << QStringList{"--frequency", "146", "--nec", "-", "--measured", "x.s1p"} << "--measured";
+    QTest::newRow("--tolerance with --nec")
+        << QStringList{"--frequency", "146", "--nec", "-", "--tolerance", "3"} << "--tolerance";
+    QTest::newRow("negative tolerance") << QStringList{"--frequency", "146", "--model", "--tolerance", "-1"}
+                                        << "--tolerance: -1 mm is below 0";
+    QTest::newRow("tolerance a word") << QStringList{"--frequency", "146", "--model", "--tolerance", "abc"}
+                                      << "--tolerance: 'abc' is not a number";
+    QTest::newRow("absurd tolerance") << QStringList{"--frequency", "146", "--model", "--tolerance", "100"}
+                                      << "more than a tenth of the shortest leg";
+    QTest::newRow("missing file") << QStringList{"--frequency", "146", "--model", "--measured",
+                                                 "/no/such.s1p"}
+                                  << "quillcalc: /no/such.s1p: No such file or directory";
+    QTest::newRow("a directory") << QStringList{"--frequency", "146", "--model", "--measured", "/tmp"}
+                                 << "quillcalc: /tmp: Is a directory";
+    QTest::newRow("Z parameters") << QStringList{"--frequency", "146", "--model", "--measured", "Z"}
+                                  << "quillcalc: %1:2: ";
+  }
+  void tuningRefused() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, says);
+    QTemporaryDir dir;
+    const QString zFile = dir.filePath(QStringLiteral("z.s1p"));
+    QFile z(zFile);
+    z.open(QIODevice::WriteOnly);
+    z.write("! impedance, not S\n# MHz Z RI R 50\n146 50 0\n147 51 1\n");
+    z.close();
+    if (arguments.constLast() == QLatin1String("Z")) arguments.last() = zFile;
+    test::FakeNec2c fake(FakeNec::NoResults);
+    test::ModelEnvironment environment(fake.folder());
+    const test::Run run = RunProgram(arguments);
+    QCOMPARE(run.exitCode, 2);
+    QCOMPARE(run.out, QString());
+    QVERIFY2(run.err.contains(says.arg(zFile)) && run.err.count(QLatin1Char('\n')) == 1, qPrintable(run.err));
+    QCOMPARE(fake.pid(), 0);
+  }
+
+  // A "measurement" of the model with every leg 20 mm longer: the trim from
+  // it is what is left of the model's own trim, whatever form the file takes.
+  void trimFromMeasurement_data() {
+    QTest::addColumn<QString>("file");
+    QTest::newRow("RI, Hz") << "measured-146mhz-ri.s1p";
+    QTest::newRow("MA, 75 ohms") << "measured-146mhz-ma75.s1p";
+    QTest::newRow("DB, GHz, tabs") << "measured-146mhz-db.s1p";
+  }
+  void trimFromMeasurement() {
+    QFETCH(QString, file);
+    const test::Run run = RunProgram({"--frequency", "146", "--model", "--trim", "--measured",
+                                      QStringLiteral(QUILL_TEST_DATA "/") + file, "--format", "json"});
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    const QJsonObject json = QJsonDocument::fromJson(run.out.toUtf8()).object();
+    const QJsonObject trim = json[QStringLiteral("trim")].toObject();
+    const QJsonObject measured = json[QStringLiteral("measured")].toObject();
+    QCOMPARE(trim[QStringLiteral("basis")].toString(), QStringLiteral("measurement"));
+    const double change = trim[QStringLiteral("leg_change_mm")].toDouble();
+    QVERIFY2(change > 4 && change < 10, qPrintable(QString::number(change)));
+    QCOMPARE(measured[QStringLiteral("points")].toInt(), 41);
+    QCOMPARE(measured[QStringLiteral("sweep")].toArray().size(), 41);
+    const double lowest =
+        measured[QStringLiteral("lowest_swr")].toObject()[QStringLiteral("frequency_mhz")].toDouble();
+    QVERIFY2(std::abs(lowest - 147.2) < 0.4, qPrintable(QString::number(lowest)));
+  }
+
+  // --nec --trim writes the deck whose lowest SWR the model puts on the frequency.
+  void necTrimWritesTheTrimmedDeck() {
+    QTemporaryDir dir;
+    const QString deck = dir.filePath(QStringLiteral("trimmed.nec"));
+    const test::Run run = RunProgram({"--frequency", "146", "--nec", deck, "--trim"});
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    const ByHand byHand = runByHand(deck, dir.filePath(QStringLiteral("trimmed.out")));
+    double lowest = HUGE_VAL;
+    int at = 0;
+    for (int i = 0; i < byHand.impedances.size(); ++i) {
+      const std::complex<double> z(byHand.impedances[i].first, byHand.impedances[i].second);
+      const double g = std::abs((z - 50.0) / (z + 50.0));
+      if (g < lowest) lowest = g, at = i;
+    }
+    QCOMPARE(at, 20);  // the middle of the sweep: the design frequency
+  }
+
+  // The spread: inside the range seen by hand, and the same bytes each run.
+  void toleranceRepeats() {
+    const QStringList arguments{"--frequency", "146", "--model", "--tolerance", "3", "--format", "json"};
+    const test::Run run = RunProgram(arguments);
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    const QJsonObject spread =
+        QJsonDocument::fromJson(run.out.toUtf8()).object()[QStringLiteral("tolerance")].toObject();
+    const QJsonObject range = spread[QStringLiteral("lowest_swr_frequency_mhz")].toObject();
+    const double low = range[QStringLiteral("min")].toDouble(),
+                 high = range[QStringLiteral("max")].toDouble();
+    QVERIFY2(low >= 148.9 && high <= 150.9 && high - low >= 0.5, qPrintable(run.out.left(2000)));
+    QCOMPARE(spread[QStringLiteral("copies")].toInt(), 32);
+    QVERIFY(RunProgram(arguments).out == run.out);
   }
 };
 

@@ -10,6 +10,7 @@
 #include <QProgressBar>
 #include <QScopeGuard>
 #include <QSpinBox>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "app/windows.h"
@@ -20,6 +21,7 @@
 #include "run_program.h"
 #include "ui/common/controls.h"
 #include "ui/model/modelwindow.h"
+#include "ui/model/tuningpanel.h"
 
 using namespace quill;
 using test::FakeNec;
@@ -82,6 +84,41 @@ class TestModelWindow : public QObject {
     QCOMPARE(QApplication::clipboard()->text(),
              test::RunProgram({"--frequency", "146", "--model", "--format", "text"}).out);
     QCOMPARE(open(), window);  // one instance
+  }
+
+  // A measurement, the trim from it and the cutting spread: Ctrl+Shift+C
+  // copies them as the command line prints them. A file that cannot be read
+  // gets one sentence naming its line, and the measurement shown stays.
+  void measurementTrimAndSpread() {
+    calculate(form, QStringLiteral("146"));
+    ModelWindow* window = open();
+    ui::TuningPanel* tuning = window->tuning();
+    const QString measured = QStringLiteral(QUILL_TEST_DATA "/measured-146mhz-ma75.s1p");
+    QVERIFY(tuning->loadMeasurement(measured));
+    QTRY_VERIFY_WITH_TIMEOUT(tuning->trim() && tuning->spread(), kRunMs);
+    QVERIFY(tuning->trim()->fromMeasurement && tuning->spread()->copies == 32);
+    QVERIFY(tuning->spreadLine()->text().startsWith(QStringLiteral("Cut within ±3 mm: lowest SWR")));
+    QTest::keyClick(window, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(QApplication::clipboard()->text(),
+             test::RunProgram({"--frequency", "146", "--model", "--trim", "--measured", measured,
+                               "--tolerance", "3", "--format", "text"})
+                 .out);
+
+    QTemporaryDir dir;
+    QFile bad(dir.filePath(QStringLiteral("z.s1p")));
+    QVERIFY(bad.open(QIODevice::WriteOnly));
+    bad.write("! impedance\n# MHz Z RI R 50\n146 50 0\n147 51 1\n");
+    bad.close();
+    QVERIFY(!tuning->loadMeasurement(bad.fileName()));
+    QVERIFY2(window->status()->text().contains(QStringLiteral("z.s1p:2: ")),
+             qPrintable(window->status()->text()));
+    QCOMPARE(QString::fromStdString(tuning->measured()->file), QStringLiteral("measured-146mhz-ma75.s1p"));
+
+    // A new calculation keeps the measurement and ends the runs still going.
+    calculate(form, QStringLiteral("147"));
+    QVERIFY(tuning->measured() && !tuning->spread());
+    window->close();
+    QVERIFY(!tuning->running());
   }
 
   // It follows every calculation, with a tube that scales with the frequency

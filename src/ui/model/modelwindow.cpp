@@ -5,14 +5,19 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QVBoxLayout>
 #include <cmath>
@@ -26,13 +31,17 @@
 #include "ui/common/look.h"
 #include "ui/common/numbers.h"
 #include "ui/model/plots.h"
+#include "ui/model/tuningpanel.h"
 
 namespace quill::ui {
 namespace {
 
 const char kTitle[] = "Model of the antenna";
-constexpr QSize kFirstSize{960, 720};
-constexpr QSize kSmallest{640, 560};
+constexpr QSize kFirstSize{960, 760};
+// Small enough for a 1920 x 1080 screen at 200 %: what does not fit scrolls.
+constexpr QSize kSmallest{480, 360};
+// Of the screen's room, at most this much for the window's first size.
+constexpr double kScreenShare = 0.9;
 constexpr int kBusyWidth = 120;
 // Room in the input boxes for this many digits.
 constexpr int kInputDigits = 8;
@@ -55,8 +64,8 @@ QString impedance(const nec::SweepPoint& p) {
 ModelWindow::ModelWindow(QWidget* parent) : QWidget(parent), run_(new io::NecRun(this)) {
   setWindowFlags(Qt::Window);
   setWindowTitle(QString::fromLatin1(kTitle));
-  resize(kFirstSize);
   setMinimumSize(kSmallest);
+  setAcceptDrops(true);
 
   diameter_ = new QLineEdit;
   elements_ = new QSpinBox;
@@ -127,16 +136,33 @@ ModelWindow::ModelWindow(QWidget* parent) : QWidget(parent), run_(new io::NecRun
   plots->setColumnStretch(0, 1);
   plots->setColumnStretch(1, 1);
 
+  tuning_ = new TuningPanel;
+
   auto* leftOut = new QLabel(QString::fromUtf8(nec::kLeftOut.data(), qsizetype(nec::kLeftOut.size())));
   leftOut->setWordWrap(true);
 
-  auto* layout = new QVBoxLayout(this);
+  // Everything scrolls together where the window is smaller than it wants.
+  auto* content = new QWidget;
+  auto* layout = new QVBoxLayout(content);
   layout->addLayout(inputs);
   layout->addLayout(statusRow);
   layout->addWidget(heading_);
   layout->addLayout(summary);
+  layout->addWidget(tuning_);
   layout->addLayout(plots, 1);
   layout->addWidget(leftOut);
+  auto* scroll = new QScrollArea;
+  scroll->setWidget(content);
+  scroll->setWidgetResizable(true);
+  scroll->setFrameShape(QFrame::NoFrame);
+  auto* outer = new QVBoxLayout(this);
+  outer->setContentsMargins(0, 0, 0, 0);
+  outer->addWidget(scroll);
+  QSize first = kFirstSize;
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    first = first.boundedTo((QSizeF(screen->availableSize()) * kScreenShare).toSize());
+  }
+  resize(first.expandedTo(kSmallest));
 
   auto* copy = new QAction(tr("Copy results"), this);
   copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
@@ -144,6 +170,13 @@ ModelWindow::ModelWindow(QWidget* parent) : QWidget(parent), run_(new io::NecRun
   addAction(copy);
   connect(copy, &QAction::triggered, this, &ModelWindow::copyResults);
   connect(copyButton_, &QPushButton::clicked, this, &ModelWindow::copyResults);
+  auto* load = new QAction(tr("Load measurement…"), this);
+  load->setShortcut(QKeySequence::Open);
+  load->setShortcutContext(Qt::WindowShortcut);
+  addAction(load);
+  connect(load, &QAction::triggered, tuning_, &TuningPanel::chooseMeasurement);
+  connect(tuning_, &TuningPanel::changed, this, &ModelWindow::showTuning);
+  connect(tuning_, &TuningPanel::problem, status_, &QLabel::setText);
   connect(runButton_, &QPushButton::clicked, this, &ModelWindow::runModel);
   connect(diameter_, &QLineEdit::textEdited, this, &ModelWindow::userSetDiameter);
   for (QLineEdit* box : {diameter_, reference_}) {
@@ -164,6 +197,7 @@ ModelWindow::~ModelWindow() = default;
 
 void ModelWindow::closeEvent(QCloseEvent* event) {
   run_->stop();
+  tuning_->stop();
   QWidget::closeEvent(event);
 }
 
@@ -181,8 +215,25 @@ void ModelWindow::follow(float frequencyMHz) {
   runModel();
 }
 
+void ModelWindow::dragEnterEvent(QDragEnterEvent* event) {
+  const QList<QUrl> urls = event->mimeData()->urls();
+  if (!urls.isEmpty() && urls.front().isLocalFile()) event->acceptProposedAction();
+}
+
+void ModelWindow::dropEvent(QDropEvent* event) {
+  const QList<QUrl> urls = event->mimeData()->urls();
+  if (urls.isEmpty() || !urls.front().isLocalFile()) return;
+  event->acceptProposedAction();
+  if (tuning_->loadMeasurement(urls.front().toLocalFile()) &&
+      status_->text().startsWith(tr("The measurement")))
+    status_->clear();
+}
+
 void ModelWindow::runModel() {
   run_->stop();
+  tuning_->modelCleared();
+  if (frequencyMHz_ > 0)
+    setWindowTitle(tr("%1 – %2 MHz").arg(QString::fromLatin1(kTitle), mhz(frequencyMHz_)));
   // A diameter that is not a number is refused by the model, in its words.
   const double diameter = io::ReadLocaleNumber(diameter_->text()).value_or(std::nan(""));
   const std::optional<double> reference = io::ReadLocaleNumber(reference_->text());
@@ -206,7 +257,8 @@ void ModelWindow::runModel() {
   setWindowTitle(tr("%1 – %2 MHz").arg(QString::fromLatin1(kTitle), mhz(frequencyMHz_)));
   showRunning(true);
   status_->setText(tr("nec2c is working out the model for %1 MHz…").arg(mhz(frequencyMHz_)));
-  run_->start({std::move(*outcome.model), *reference, io::ProgramAndVersion().toStdString()});
+  job_ = io::NecJob{std::move(*outcome.model), *reference, io::ProgramAndVersion().toStdString()};
+  run_->start(*job_);
 }
 
 void ModelWindow::showRunning(bool running) {
@@ -235,6 +287,20 @@ void ModelWindow::showResults(const nec::Results& results) {
   impedancePlot_->setResults(results);
   patternPlot_->setResults(results);
   copyButton_->setEnabled(true);
+  if (job_) tuning_->modelRan(*job_, results);
+}
+
+void ModelWindow::showTuning() {
+  std::vector<nec::SweepPoint> measured;
+  QString name;
+  if (const auto& listing = tuning_->measured()) {
+    for (const touchstone::MeasuredPoint& p : listing->sweep.points)
+      measured.push_back({p.frequencyMHz, p.r, p.x, p.swr, 0, 0});
+    name = QString::fromStdString(listing->file);
+  }
+  swrPlot_->setMeasured(measured, name);
+  impedancePlot_->setMeasured(measured, name);
+  swrPlot_->setBand(tuning_->spread() ? tuning_->spread()->band : std::vector<nec::BandPoint>());
 }
 
 void ModelWindow::showFailure(const QString& failure) {
@@ -255,7 +321,7 @@ void ModelWindow::clearResults() {
 
 void ModelWindow::copyResults() {
   if (!results_) return;
-  QApplication::clipboard()->setText(QString::fromStdString(nec::ModelAsText(*results_)));
+  QApplication::clipboard()->setText(QString::fromStdString(nec::ModelAsText(*results_) + tuning_->text()));
 }
 
 }  // namespace quill::ui

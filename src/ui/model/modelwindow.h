@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "calc/necresults.h"
+#include "io/necrun.h"
 
 class QLabel;
 class QLineEdit;
@@ -19,15 +20,12 @@ class QProgressBar;
 class QPushButton;
 class QSpinBox;
 
-namespace quill::io {
-class NecRun;
-}
-
 namespace quill::ui {
 
 class SwrPlot;
 class ImpedancePlot;
 class PatternPlot;
+class TuningPanel;
 
 class ModelWindow : public QWidget {
   Q_OBJECT
@@ -46,6 +44,7 @@ class ModelWindow : public QWidget {
   // The summary's values: feed impedance, SWR, gain, front-to-back, lowest SWR.
   const QList<QLabel*>& summary() const { return values_; }
   io::NecRun* run() const { return run_; }
+  TuningPanel* tuning() const { return tuning_; }
   const std::optional<nec::Results>& results() const { return results_; }
 
   // Models `frequencyMHz` from now on, as the main window shows it.
@@ -58,6 +57,9 @@ class ModelWindow : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // A Touchstone file dropped on the window loads as "Load measurement…" does.
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void userSetDiameter();
@@ -65,6 +67,7 @@ class ModelWindow : public QWidget {
   void showResults(const nec::Results& results);
   void showFailure(const QString& failure);
   void clearResults();
+  void showTuning();
 
   float frequencyMHz_ = 0;
   bool userDiameter_ = false;  // the user typed one: it no longer follows the frequency
@@ -80,7 +83,9 @@ class ModelWindow : public QWidget {
   SwrPlot* swrPlot_;
   ImpedancePlot* impedancePlot_;
   PatternPlot* patternPlot_;
+  TuningPanel* tuning_;
   io::NecRun* run_;
+  std::optional<io::NecJob> job_;  // the run's, for the trim and the spread
   std::optional<nec::Results> results_;
 };
 

@@ -9,6 +9,7 @@
 #include "calc/necreport.h"
 #include "ui/common/numbers.h"
 #include "ui/model/plots_draw.h"
+#include "ui/model/plots_tuning.h"
 
 namespace quill::ui {
 namespace {
@@ -189,11 +190,30 @@ QSize ResultsPlot::minimumSizeHint() const { return inLines(least_); }
 
 void ResultsPlot::setResults(const nec::Results& results) {
   results_ = results;
-  update();
+  span();
 }
 
 void ResultsPlot::clear() {
   results_ = {};
+  band_.clear();
+  span();
+}
+
+void ResultsPlot::setMeasured(const std::vector<nec::SweepPoint>& measured, const QString& name) {
+  measured_ = measured;
+  measuredName_ = name;
+  span();
+}
+
+void ResultsPlot::setBand(const std::vector<nec::BandPoint>& band) {
+  band_ = band;
+  update();
+}
+
+void ResultsPlot::span() {
+  spanned_ = results_;
+  if (!results_.sweep.empty())
+    spanned_.sweep.insert(spanned_.sweep.end(), measured_.begin(), measured_.end());
   update();
 }
 
@@ -207,14 +227,16 @@ SwrPlot::SwrPlot(QWidget* parent)
 QString SwrPlot::nothingToShow() const { return tr("No SWR to show"); }
 
 void SwrPlot::paintResults(QPainter& painter, const Inks& inks) {
-  const FrequencyFrame frame = SwrLayout(*this, results());
+  const FrequencyFrame frame = SwrLayout(*this, spanned());
   if (!frame.usable()) return;
   drawSwrGrid(painter, frame, inks, locale());
   DrawFrequencyAxis(painter, frame, inks, locale());
   DrawAxisTitle(painter, frame.area, tr("SWR (%1 Ω)").arg(ShortNumber(locale(), results().referenceOhms)),
                 inks);
   DrawDesignLine(painter, frame, DesignMHz(results()), inks, locale());
+  DrawSwrBand(painter, frame, band());
   drawSwrCurve(painter, frame, results());
+  DrawMeasuredSwr(painter, frame, measured(), measuredName(), inks);
   drawLowest(painter, frame, results(), inks, locale());
   drawOffScaleNote(painter, frame, results(), inks, locale());
 }
@@ -229,13 +251,14 @@ ImpedancePlot::ImpedancePlot(QWidget* parent)
 QString ImpedancePlot::nothingToShow() const { return tr("No impedance to show"); }
 
 void ImpedancePlot::paintResults(QPainter& painter, const Inks& inks) {
-  const ImpedanceFrame frame = ImpedanceLayout(*this, results());
+  const ImpedanceFrame frame = ImpedanceLayout(*this, spanned());
   if (!frame.frequency.usable()) return;
   drawImpedanceGrid(painter, frame, inks, locale());
   DrawFrequencyAxis(painter, frame.frequency, inks, locale());
   DrawAxisTitle(painter, frame.frequency.area, tr("R, X (Ω)"), inks);
   DrawDesignLine(painter, frame.frequency, DesignMHz(results()), inks, locale());
   drawImpedanceCurves(painter, frame, results());
+  DrawMeasuredImpedance(painter, frame, measured(), measuredName(), inks);
   drawLegend(painter, frame.frequency.area, results(), inks, locale());
 }
 

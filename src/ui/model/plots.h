@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include "calc/necresults.h"
+#include "calc/spread.h"
 
 namespace quill::ui {
 
@@ -25,6 +26,11 @@ class ResultsPlot : public QWidget {
  public:
   void setResults(const nec::Results& results);
   void clear();
+  // An analyser's sweep (frequency, R, X and SWR) drawn over the model's,
+  // named `name` in the legend; empty for none. The frequency axis spans both.
+  void setMeasured(const std::vector<nec::SweepPoint>& measured, const QString& name);
+  // The band that the cutting spread spans, shaded under the SWR curve; empty for none.
+  void setBand(const std::vector<nec::BandPoint>& band);
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override;
 
@@ -38,6 +44,11 @@ class ResultsPlot : public QWidget {
   // the plot asks for, `least` the smallest it reads at.
   ResultsPlot(const QString& name, const QString& description, Lines hint, Lines least, QWidget* parent);
   const nec::Results& results() const { return results_; }
+  // The results with the measurement's points among them, for the layouts.
+  const nec::Results& spanned() const { return spanned_; }
+  const std::vector<nec::SweepPoint>& measured() const { return measured_; }
+  const QString& measuredName() const { return measuredName_; }
+  const std::vector<nec::BandPoint>& band() const { return band_; }
 
   // Every plot paints the same way: the ground, then either a line that
   // says there is nothing to show, or the plot itself, antialiased.
@@ -51,7 +62,12 @@ class ResultsPlot : public QWidget {
  private:
   QSize inLines(Lines size) const;
 
-  nec::Results results_;
+  void span();
+
+  nec::Results results_, spanned_;
+  std::vector<nec::SweepPoint> measured_;
+  QString measuredName_;
+  std::vector<nec::BandPoint> band_;
   Lines hint_, least_;
 };
 
