@@ -7,6 +7,7 @@
 #include "app/neccommand.h"
 #include "app/version.h"
 #include "calc/necreport.h"
+#include "io/savefile.h"
 
 namespace quill::app {
 
@@ -44,8 +45,14 @@ int RunModelCommand(const ModelCommand& command, std::FILE* out, std::FILE* erro
       text = nec::ModelAsText(*outcome.results);
       break;
   }
-  if (std::fputs(text.c_str(), out) < 0 || std::fflush(out) != 0) {
-    SayOnStderr(QStringLiteral("cannot write the model's results to standard output"), errors);
+  // Standard output goes out as every file does, which knows it closed.
+  const QString problem = out == stdout ? io::SaveFile(QStringLiteral("-"), QByteArrayView(text))
+                          : std::fputs(text.c_str(), out) < 0 || std::fflush(out) != 0
+                              ? QStringLiteral("write error")
+                              : QString();
+  if (!problem.isEmpty()) {
+    SayOnStderr(QStringLiteral("cannot write the model's results to standard output: %1").arg(problem),
+                errors);
     return kExitOutputFailed;
   }
   return kExitDone;

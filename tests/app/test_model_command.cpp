@@ -1,6 +1,9 @@
 // quillcalc --frequency F --model: the numbers are nec2c's for the deck --nec
 // writes, and every way the run fails exits 4 with one line naming nec2c and
 // leaves nothing behind.
+#include <unistd.h>
+
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -11,9 +14,12 @@
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTest>
+#include <csignal>
 
 #include "app/modelcommand.h"
+#include "calc/necmodel.h"
 #include "fake_nec2c.h"
+#include "io/necrun.h"
 #include "run_program.h"
 
 using namespace quill;
@@ -50,6 +56,9 @@ ByHand runByHand(const QString& deck, const QString& output) {
   found.back = backs.value(backs.size() / 2);
   return found;
 }
+
+// A 3-element model at 146 MHz, to run in this process.
+io::NecJob job() { return {*nec::BuildModel("146", std::nullopt, 3).model, 50, "test"}; }
 
 }  // namespace
 
@@ -105,6 +114,15 @@ class TestModelCommand : public QObject {
                                "point exception)";
     QTest::newRow("no results") << int(FakeNec::NoResults)
                                 << "quillcalc: nec2c ran, but its output holds no results";
+    QTest::newRow("endless output") << int(FakeNec::EndlessOutput)
+                                    << "quillcalc: nec2c's output is too large";
+    QTest::newRow("50 MB on stderr")
+        << int(FakeNec::ErrorFlood)
+        << "quillcalc: nec2c stopped with exit status 1 and gave no results (the last word)";
+    QTest::newRow("reads its input") << int(FakeNec::ReadsInput)
+                                     << "quillcalc: nec2c stopped with exit status 9 and gave no results";
+    QTest::newRow("a child outlives it")
+        << int(FakeNec::OutlivingChild) << "quillcalc: nec2c stopped with exit status 8 and gave no results";
   }
   void failuresExitFour() {
     QFETCH(int, how);
@@ -117,6 +135,34 @@ class TestModelCommand : public QObject {
     QCOMPARE(run.out, QString());
     QCOMPARE(run.err, said + QLatin1Char('\n'));
     QCOMPARE(environment.leftOver(), QStringList());
+    QTRY_VERIFY2_WITH_TIMEOUT(!fake.alive(), "a process of nec2c's still runs", 5000);
+  }
+
+  // The time limit covers reading the output: a FIFO that never delivers.
+  void silentOutputIsEnded() {
+    test::FakeNec2c fake(FakeNec::SilentFifo);
+    test::ModelEnvironment environment(fake.folder());
+    const io::NecOutcome outcome = io::RunNec(job(), std::chrono::milliseconds(500));
+    QCOMPARE(outcome.failure, QStringLiteral("nec2c took longer than 0.5 s and was stopped."));
+    QCOMPARE(environment.leftOver(), QStringList());
+  }
+
+  // The folder of a run whose program was killed outright goes with the
+  // next run; another live program's stays.
+  void deadRunsFolderIsSwept() {
+    test::FakeNec2c fake(FakeNec::NoResults);
+    test::ModelEnvironment environment(fake.folder());
+    QProcess gone;
+    gone.start(QStringLiteral("/bin/true"));
+    QVERIFY(gone.waitForStarted());
+    const qint64 pid = gone.processId();
+    QVERIFY(gone.waitForFinished());
+    const QString dead = QStringLiteral("quillcalc-model-%1-AbCdEf").arg(pid);
+    const QString living = QStringLiteral("quillcalc-model-%1-AbCdEf").arg(::getppid());
+    QDir temporary(QDir::tempPath());
+    QVERIFY(temporary.mkpath(dead + QStringLiteral("/inside")) && temporary.mkdir(living));
+    io::RunNec(job());
+    QCOMPARE(environment.leftOver(), QStringList{living});
   }
 
   // A nec2c that never ends is killed at the time limit (shortened here).
@@ -139,14 +185,30 @@ class TestModelCommand : public QObject {
     QCOMPARE(environment.leftOver(), QStringList());
   }
 
-  // Ended by a signal while nec2c runs, it ends nec2c and leaves no files.
+  // Ended by a signal while nec2c runs, it ends nec2c and leaves no files;
+  // a signal ignored at the start (nohup) stays ignored.
+  void signalEndsNec2cToo_data() {
+    QTest::addColumn<int>("signal");
+    QTest::addColumn<bool>("ignored");
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP, SIGQUIT, SIGUSR1, SIGALRM, SIGPIPE})
+      QTest::newRow(sigabbrev_np(signal)) << signal << false;
+    QTest::newRow("HUP under nohup") << SIGHUP << true;
+  }
   void signalEndsNec2cToo() {
+    QFETCH(int, signal);
+    QFETCH(bool, ignored);
     test::FakeNec2c fake(FakeNec::Hang);
     test::ModelEnvironment environment(fake.folder());
     QProcess program;
+    if (ignored) program.setChildProcessModifier([] { std::signal(SIGHUP, SIG_IGN); });
     program.start(QStringLiteral(QUILLCALC_TEST_PROGRAM), {"--frequency", "146", "--model"});
     QTRY_VERIFY_WITH_TIMEOUT(fake.alive(), 20000);
-    ::kill(pid_t(program.processId()), SIGTERM);
+    ::kill(pid_t(program.processId()), signal);
+    if (ignored) {
+      QVERIFY(!program.waitForFinished(300));
+      QVERIFY(fake.alive());
+      ::kill(pid_t(program.processId()), SIGTERM);
+    }
     QVERIFY(program.waitForFinished(20000));
     QCOMPARE(program.exitStatus(), QProcess::CrashExit);
     QVERIFY2(!fake.alive(), "nec2c still runs");
