@@ -73,7 +73,9 @@ QString TemporaryFolderName() {
 }
 
 RunFolder::RunFolder() {
-  static const bool once = std::atexit(endAllAtExit) == 0;
+  // The list is made first so that it is destroyed only after the
+  // clean-up at exit has run.
+  static const bool once = (live(), std::atexit(endAllAtExit) == 0);
   Q_UNUSED(once);
   QByteArray pattern =
       QFile::encodeName(QDir::tempPath() + QLatin1Char('/') + kPrefix + QString::number(::getpid())) +

@@ -17,8 +17,8 @@
 namespace quill::io::detail {
 
 // The most of nec2c's output that is read: its largest real output (10
-// elements, 41 frequencies) is about 2.5 MB.
-inline constexpr qint64 kMostOutputBytes = 32 << 20;
+// elements, 41 frequencies) is about 0.5 MB.
+inline constexpr qint64 kMostOutputBytes = 4 << 20;
 
 // "TMPDIR (/path)", or the folder alone when TMPDIR is not set.
 QString TemporaryFolderName();

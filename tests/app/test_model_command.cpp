@@ -1,6 +1,7 @@
 // quillcalc --frequency F --model: the numbers are nec2c's for the deck --nec
 // writes, and every way the run fails exits 4 with one line naming nec2c and
 // leaves nothing behind.
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -14,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTest>
+#include <QTimer>
 #include <csignal>
 
 #include "app/modelcommand.h"
@@ -136,6 +138,40 @@ class TestModelCommand : public QObject {
     QCOMPARE(run.err, said + QLatin1Char('\n'));
     QCOMPARE(environment.leftOver(), QStringList());
     QTRY_VERIFY2_WITH_TIMEOUT(!fake.alive(), "a process of nec2c's still runs", 5000);
+  }
+
+  // A window's run, ended with the program by a signal or by exit() (as
+  // when the X server goes away), ends nec2c and leaves nothing in TMPDIR.
+  void windowsRunEndsWithTheProgram_data() {
+    QTest::addColumn<int>("signal");  // 0: exit(1)
+    for (const int signal : {SIGTERM, SIGHUP, SIGINT, 0})
+      QTest::newRow(signal ? sigabbrev_np(signal) : "exit") << signal;
+  }
+  void windowsRunEndsWithTheProgram() {
+    QFETCH(int, signal);
+    test::FakeNec2c fake(FakeNec::Hang);
+    test::ModelEnvironment environment(fake.folder());
+    const pid_t child = ::fork();
+    if (child == 0) {
+      // As a program starts, before the test's own handlers.
+      for (const int each : {SIGTERM, SIGHUP, SIGINT}) std::signal(each, SIG_DFL);
+      io::NecRun run;
+      run.start(job());
+      if (signal == 0) QTimer::singleShot(300, [] { std::exit(1); });
+      QCoreApplication::exec();
+      ::_exit(0);
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(fake.alive(), 20000);
+    if (signal) {
+      QTest::qWait(100);
+      ::kill(child, signal);
+    }
+    int status = 0;
+    QCOMPARE(::waitpid(child, &status, 0), child);
+    QVERIFY2(signal ? WIFSIGNALED(status) && WTERMSIG(status) == signal : WIFEXITED(status),
+             qPrintable(QString::number(status, 16)));
+    QTRY_VERIFY2_WITH_TIMEOUT(!fake.alive(), "nec2c still runs", 5000);
+    QCOMPARE(environment.leftOver(), QStringList());
   }
 
   // The time limit covers reading the output: a FIFO that never delivers.

@@ -35,7 +35,8 @@ class FakeNec2c {
         "echo >&2\necho 'nec2c: the last word' >&2\nexit 1\n",
         "read line\nexit 9\n",
         "/bin/sleep 600 &\necho $! > \"$pidfile\"\nexit 8\n",
-        "/usr/bin/mkfifo \"$out\"\n/usr/bin/setsid /bin/sleep 5 > \"$out\" &\nexit 0\n",
+        "/usr/bin/mkfifo \"$out\"\n/usr/bin/setsid /bin/sh -c 'exec /bin/sleep 5 > \"$1\"' sh \"$out\" "
+        "&\nexit 0\n",
     };
     QFile script(dir_.filePath(QStringLiteral("nec2c")));
     script.open(QIODevice::WriteOnly);
