@@ -34,8 +34,6 @@ constexpr int kPollMs = 50;
 // How long a killed nec2c gets to be reaped.
 constexpr int kReapMs = 5000;
 
-QString reason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
-
 // The runs' folders still there, for a signal or exit() to remove.
 std::set<const RunFolder*>& live() {
   static std::set<const RunFolder*> folders;
@@ -62,6 +60,8 @@ extern "C" void passSignal(int signal) {
 const int kEndingSignals[12] = {SIGHUP,  SIGINT,  SIGQUIT,   SIGTERM, SIGUSR1, SIGUSR2,
                                 SIGALRM, SIGPIPE, SIGVTALRM, SIGPROF, SIGXCPU, SIGXFSZ};
 
+QString Reason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
 QString SignalName(int signal) {
   const char* abbreviation = ::sigabbrev_np(signal);
   return abbreviation ? QStringLiteral("SIG") + QLatin1String(abbreviation) : QString::number(signal);
@@ -81,7 +81,7 @@ RunFolder::RunFolder() {
       QFile::encodeName(QDir::tempPath() + QLatin1Char('/') + kPrefix + QString::number(::getpid())) +
       "-XXXXXX";
   if (!::mkdtemp(pattern.data())) {
-    failure_ = reason(errno);
+    failure_ = Reason(errno);
     return;
   }
   path_ = QFile::decodeName(pattern);
@@ -102,7 +102,7 @@ QString RunFolder::file(const char* name) const { return path_ + QLatin1Char('/'
 QString RunFolder::write(const char* name, const std::string& bytes) const {
   const int fd =
       ::open(QFile::encodeName(file(name)).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-  if (fd < 0) return reason(errno);
+  if (fd < 0) return Reason(errno);
   const char* data = bytes.data();
   std::size_t left = bytes.size();
   int error = 0;
@@ -116,7 +116,7 @@ QString RunFolder::write(const char* name, const std::string& bytes) const {
     }
   }
   if (::close(fd) != 0 && error == 0 && errno != EINTR) error = errno;
-  return error ? reason(error) : QString();
+  return error ? Reason(error) : QString();
 }
 
 bool RunFolder::full() const {
@@ -195,7 +195,7 @@ QString ErrorTail::said() const {
 
 OutputReader::OutputReader(const QString& path) {
   fd_ = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-  if (fd_ < 0) failure_ = reason(errno);
+  if (fd_ < 0) failure_ = Reason(errno);
 }
 
 OutputReader::~OutputReader() {
@@ -218,7 +218,7 @@ OutputReader::State OutputReader::step() {
     if (bytes_.size() > kMostOutputBytes) return State::TooLarge;
     if (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) return State::Waiting;
     if (got < 0 && errno != EINTR) {
-      failure_ = reason(errno);
+      failure_ = Reason(errno);
       return State::Failed;
     }
   }

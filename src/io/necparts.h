@@ -20,6 +20,8 @@ namespace quill::io::detail {
 // elements, 41 frequencies) is about 0.5 MB.
 inline constexpr qint64 kMostOutputBytes = 4 << 20;
 
+// The system's words for an errno value.
+QString Reason(int error);
 // "TMPDIR (/path)", or the folder alone when TMPDIR is not set.
 QString TemporaryFolderName();
 

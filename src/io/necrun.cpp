@@ -124,8 +124,8 @@ NecOutcome result(const OutputReader& reader, OutputReader::State state, const R
                                           nec::SweepFrequencies(job.model), job.referenceOhms);
   if (!reading.results) {
     // nec2c does not notice when its output file cannot grow.
-    outcome.failure = folder.full() ? QStringLiteral("nec2c could not write all its output: %1 is full.")
-                                          .arg(detail::TemporaryFolderName())
+    outcome.failure = folder.full() ? QStringLiteral("nec2c could not write all its output in %1: %2.")
+                                          .arg(detail::TemporaryFolderName(), detail::Reason(ENOSPC))
                                     : QStringLiteral("nec2c ran, but its output holds %1.")
                                           .arg(QString::fromStdString(reading.problem));
     return outcome;

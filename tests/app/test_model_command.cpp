@@ -174,6 +174,20 @@ class TestModelCommand : public QObject {
     QCOMPARE(environment.leftOver(), QStringList());
   }
 
+  // No folder for the run: the message names TMPDIR and the system's reason.
+  void noRoomInTmpdir() {
+    test::FakeNec2c fake(FakeNec::NoResults);
+    test::ModelEnvironment environment(fake.folder());
+    const QByteArray tmpdir = qgetenv("TMPDIR");
+    qputenv("TMPDIR", fake.folder().toUtf8() + "/nec2c");  // a file, not a folder
+    const io::NecOutcome outcome = io::RunNec(job());
+    qputenv("TMPDIR", tmpdir);
+    QCOMPARE(outcome.failure,
+             QStringLiteral("nec2c could not be run: its files could not be written in TMPDIR "
+                            "(%1/nec2c): Not a directory.")
+                 .arg(fake.folder()));
+  }
+
   // The time limit covers reading the output: a FIFO that never delivers.
   void silentOutputIsEnded() {
     test::FakeNec2c fake(FakeNec::SilentFifo);
