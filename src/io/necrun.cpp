@@ -237,6 +237,11 @@ void NecRun::stop() {
   ending->process->disconnect(this);
   detail::EndProcess(*ending->process, ending->folder->group());
   ending->process->deleteLater();
+  // The run may end in the notifier's own signal.
+  if (ending->readable) {
+    ending->readable->setEnabled(false);
+    ending->readable.release()->deleteLater();
+  }
 }
 
 void NecRun::end(NecOutcome outcome) {
