@@ -65,7 +65,15 @@ QString FileInMessage(const QString& path) {
 }
 
 void SayOnStderr(const QString& line, std::FILE* to) {
-  std::fputs((QStringLiteral(QUILLCALC_NAME ": ") + line + QLatin1Char('\n')).toLocal8Bit().constData(), to);
+  // What the user typed is echoed, but never a control character that a
+  // terminal would act on: those are shown as \xHH.
+  QString shown;
+  for (const QChar c : line) {
+    shown += c.category() == QChar::Other_Control
+                 ? QStringLiteral("\\x") + QString::number(c.unicode(), 16).toUpper().rightJustified(2, u'0')
+                 : QString(c);
+  }
+  std::fputs((QStringLiteral(QUILLCALC_NAME ": ") + shown + QLatin1Char('\n')).toLocal8Bit().constData(), to);
   std::fflush(to);
 }
 

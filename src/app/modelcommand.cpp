@@ -13,6 +13,7 @@
 #include "io/measurementfile.h"
 #include "io/program.h"
 #include "io/tuning.h"
+#include "io/savefile.h"
 
 namespace quill::app {
 
@@ -82,8 +83,14 @@ int RunModelCommand(const Request& request, std::FILE* out, std::FILE* errors,
       [&](const nec::Results& r) {
         return nec::WithTuningJson(nec::ModelAsJson(r), trimmed, listed, spreadOf);
       });
-  if (std::fputs(text.c_str(), out) < 0 || std::fflush(out) != 0) {
-    SayOnStderr(QStringLiteral("cannot write the model's results to standard output"), errors);
+  // Standard output goes out as every file does, which knows it closed.
+  const QString problem = out == stdout ? io::SaveFile(QStringLiteral("-"), QByteArrayView(text))
+                          : std::fputs(text.c_str(), out) < 0 || std::fflush(out) != 0
+                              ? QStringLiteral("write error")
+                              : QString();
+  if (!problem.isEmpty()) {
+    SayOnStderr(QStringLiteral("cannot write the model's results to standard output: %1").arg(problem),
+                errors);
     return kExitOutputFailed;
   }
   return kExitDone;

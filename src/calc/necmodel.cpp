@@ -11,6 +11,16 @@ namespace {
 
 constexpr double kMetresPerInch = 0.0254;
 constexpr double kLightMetresPerMicrosecond = 299.792458;  // c, so that c / MHz is metres
+// The frequencies a model is made for. nec2c reads numbers whole, but below
+// a megahertz a Quillbeam's sizes run to hundreds of metres and above 30 GHz
+// to fractions of a millimetre, where no tube is thin enough.
+constexpr double kLowestMHz = 1;
+constexpr double kHighestMHz = 30000;
+// The thinnest tube, as a fraction of the wavelength: NEC's wire kernel
+// divides by the radius and squares it, and nec2c's numbers turn to NaN on
+// wires vanishingly thin; a millionth of a wavelength is far thinner than
+// any wire a builder uses.
+constexpr double kThinnestInWavelengths = 1e-6;
 // The default tube: 6 mm at 146 MHz, scaled with the wavelength.
 constexpr double kDefaultDiameterMm = 6;
 constexpr double kDefaultDiameterAtMHz = 146;
@@ -27,6 +37,12 @@ std::string number(double value, int significant = 17) {
 double floorToThreeDigits(double value) {
   const double unit = std::pow(10.0, std::floor(std::log10(value)) - 2);
   return std::floor(value / unit) * unit;
+}
+
+// `value` raised to three significant digits.
+double ceilToThreeDigits(double value) {
+  const double unit = std::pow(10.0, std::floor(std::log10(value)) - 2);
+  return std::ceil(value / unit) * unit;
 }
 
 float shown(const Calculation& calculation, ResultBox box) {
@@ -93,8 +109,8 @@ Outcome build(const Calculation& inches, float frequencyMHz, std::optional<doubl
     outcome.error = inches.error;
     return outcome;
   }
-  if (!(frequencyMHz > 0)) {
-    return refused(Problem::Frequency, "A model needs a frequency greater than 0 MHz, not " +
+  if (!(frequencyMHz >= kLowestMHz && frequencyMHz <= kHighestMHz)) {
+    return refused(Problem::Frequency, "A model needs a frequency from 1 MHz to 30 GHz, not " +
                                            FormatDimension(frequencyMHz) + " MHz.");
   }
 
@@ -120,14 +136,23 @@ Outcome build(const Calculation& inches, float frequencyMHz, std::optional<doubl
       shortest = std::min(shortest, wire->length() / wire->segments);
     }
   }
+  const double thickest = floorToThreeDigits(shortest / kShortestSegmentInRadii * 2 * 1000);
+  const double thinnest = ceilToThreeDigits(model.wavelength * kThinnestInWavelengths * 1000);
   if (shortest < kShortestSegmentInRadii * model.radius()) {
-    const double thickest = floorToThreeDigits(shortest / kShortestSegmentInRadii * 2 * 1000);
     return refused(Problem::Diameter,
                    "A tube of " + number(model.tubeDiameterMm, 6) + " mm is too thick to model at " +
                        FormatDimension(frequencyMHz) +
                        " MHz: NEC needs pieces of wire no longer than a twentieth of a wavelength and "
                        "no shorter than four times the tube's radius. At most " +
                        number(thickest, 3) + " mm can be modelled.");
+  }
+  if (model.tubeDiameterMm < thinnest) {
+    return refused(Problem::Diameter,
+                   "A tube of " + number(model.tubeDiameterMm, 6) + " mm is too thin to model at " +
+                       FormatDimension(frequencyMHz) +
+                       " MHz: NEC's thin-wire model needs a tube of at least a millionth of a "
+                       "wavelength. From " +
+                       number(thinnest, 3) + " to " + number(thickest, 3) + " mm can be modelled.");
   }
 
   const Element& driven = model.elements[1];

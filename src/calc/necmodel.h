@@ -75,9 +75,9 @@ struct Model {
 // Why no model was made.
 enum class Problem {
   None,
-  Diameter,     // not a number, zero or negative, or too thick to model
+  Diameter,     // not a number, zero or negative, or too thick or thin to model
   Elements,     // not from kFewestElements to kMostElements
-  Frequency,    // calculated, but not positive
+  Frequency,    // calculated, but not from 1 MHz to 30 GHz
   Calculation,  // the calculation failed (see Outcome::error)
 };
 
@@ -94,7 +94,8 @@ struct Outcome {
 // read (the last calculation's). Every wire is cut into pieces of at most a
 // twentieth of a wavelength; a tube so thick that such pieces would be
 // shorter than four times its radius is refused, since NEC's thin-wire model
-// then gives wrong results. The diameter and the count are checked before
+// then gives wrong results, and so is one thinner than a millionth of a
+// wavelength. The diameter and the count are checked before
 // the frequency.
 Outcome BuildModel(std::string_view frequencyText, std::optional<double> tubeDiameterMm, int elements);
 Outcome BuildModel(float frequencyMHz, std::optional<double> tubeDiameterMm, int elements);

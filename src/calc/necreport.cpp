@@ -35,6 +35,11 @@ std::string padLeft(const std::string& text, std::size_t width) {
   return text.size() >= width ? text : std::string(width - text.size(), ' ') + text;
 }
 
+// A gain with its unit, or "none" alone where there is no power.
+std::string withUnit(double db, const char* unit) {
+  return FixedText(db, kGainDecimals) + (std::isfinite(db) ? std::string(" ") + unit : std::string());
+}
+
 std::string impedance(const SweepPoint& p) {
   return FixedText(p.r, kOhmDecimalsShown) + (p.x < 0 ? " - j" : " + j") +
          FixedText(std::abs(p.x), kOhmDecimalsShown) + " ohms";
@@ -42,26 +47,34 @@ std::string impedance(const SweepPoint& p) {
 
 }  // namespace
 
-std::string ShortestText(double value) {
-  char text[32];
-  const auto end = std::to_chars(text, text + sizeof text, value).ptr;
-  return std::string(text, end);
+// to_chars into a text as long as the number needs: a resistance of 1e62
+// ohms has 63 digits before its point.
+template <typename... Format>
+std::string chars(double value, Format... format) {
+  std::string text(32, '\0');
+  while (true) {
+    const auto [end, error] = std::to_chars(text.data(), text.data() + text.size(), value, format...);
+    if (error == std::errc()) {
+      text.resize(std::size_t(end - text.data()));
+      return text;
+    }
+    text.resize(text.size() * 2);
+  }
 }
+
+std::string ShortestText(double value) { return chars(value); }
 
 std::string FixedText(double value, int decimals) {
   if (!std::isfinite(value)) return value > 0 ? "infinite" : "none";
-  char text[64];
-  const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals).ptr;
-  std::string out(text, end);
+  std::string out = chars(value, std::chars_format::fixed, decimals);
   if (out.find_first_not_of("-0.") == std::string::npos && out.front() == '-') out.erase(0, 1);  // no "-0.0"
   return out;
 }
 
 std::string FrequencyText(double mhz) {
-  char text[32];
-  auto end = std::to_chars(text, text + sizeof text, mhz, std::chars_format::general, kFrequencyDigits).ptr;
+  const std::string text = chars(mhz, std::chars_format::general, kFrequencyDigits);
   double value = 0;
-  std::from_chars(text, end, value);
+  std::from_chars(text.data(), text.data() + text.size(), value);
   return ShortestText(value);
 }
 
@@ -79,15 +92,18 @@ std::string ModelAsText(const Results& results) {
                     ShortestText(results.diameterMm) + " mm, modelled by nec2c\n";
   out += "At " + KilohertzText(at.frequencyMHz) + " MHz: " + impedance(at) + ", SWR " +
          FixedText(at.swr, kSwrDecimalsShown) + " on " + ShortestText(results.referenceOhms) + " ohms\n";
-  out += "Gain towards the directors " + FixedText(at.gainDbi, kGainDecimals) + " dBi, front-to-back " +
-         FixedText(at.frontToBackDb, kGainDecimals) + " dB\n";
+  out += "Gain towards the directors " + withUnit(at.gainDbi, "dBi") + ", front-to-back " +
+         withUnit(at.frontToBackDb, "dB") + "\n";
   out += "Lowest SWR " + FixedText(lowest.swr, kSwrDecimalsShown) + " at " +
          KilohertzText(lowest.frequencyMHz) + " MHz\n";
   out += std::string(kLeftOut) + "\n\n";
-  static constexpr std::size_t kWidths[] = {10, 9, 9, 7, 9, 8};
+  // Wide enough for the usual numbers, and the SWR's for "infinite".
+  static constexpr std::size_t kWidths[] = {10, 8, 8, 8, 8, 7};
   const char* const kHeads[] = {"MHz", "R ohms", "X ohms", "SWR", "Gain dBi", "F/B dB"};
   auto row = [&out](const std::string(&cells)[6]) {
-    for (std::size_t i = 0; i < 6; ++i) out += padLeft(cells[i], kWidths[i] + (i ? 1 : 0));
+    // A blank between cells, so that a number wider than its column (a
+    // resistance of 1e62 ohms) still stands apart.
+    for (std::size_t i = 0; i < 6; ++i) out += (i ? " " : "") + padLeft(cells[i], kWidths[i]);
     out += '\n';
   };
   row({kHeads[0], kHeads[1], kHeads[2], kHeads[3], kHeads[4], kHeads[5]});

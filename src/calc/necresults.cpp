@@ -19,6 +19,7 @@ constexpr std::string_view kPatternHeading = "RADIATION PATTERNS";
 constexpr int kMostHeaderLines = 6;
 // The horizontal plane: theta 90 degrees from the z axis.
 constexpr double kHorizontalTheta = 90;
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
 // One line's blank-separated words.
 std::vector<std::string_view> words(std::string_view line) {
@@ -158,8 +159,10 @@ Reading ReadResults(std::string_view output, const std::vector<double>& frequenc
     if (!(*b.r > 0)) return {std::nullopt, "a feed resistance that is not positive at " + ordinal(i)};
     if (b.patternBroken || !b.front || !b.back)
       return {std::nullopt, "no gain towards the front and back at " + ordinal(i)};
-    results.sweep.push_back(
-        {frequencies[i], *b.r, *b.x, Swr(*b.r, *b.x, referenceOhms), *b.front, *b.front - *b.back});
+    const bool noPower = *b.front <= kNoPowerDbi || *b.back <= kNoPowerDbi;
+    results.sweep.push_back({frequencies[i], *b.r, *b.x, Swr(*b.r, *b.x, referenceOhms),
+                             *b.front <= kNoPowerDbi ? -kInfinity : *b.front,
+                             noPower ? std::numeric_limits<double>::quiet_NaN() : *b.front - *b.back});
   }
   results.pattern = blocks[blocks.size() / 2].pattern;
   return reading;

@@ -15,11 +15,18 @@ namespace quill::nec {
 // One frequency of the sweep.
 struct SweepPoint {
   double frequencyMHz = 0;
-  double r = 0, x = 0;       // the feed impedance R + jX, in ohms
-  double swr = 0;            // of R + jX against Results::referenceOhms
-  double gainDbi = 0;        // total power gain towards the directors (azimuth 0, horizontal plane)
-  double frontToBackDb = 0;  // that gain minus the gain at azimuth 180
+  double r = 0, x = 0;  // the feed impedance R + jX, in ohms
+  double swr = 0;       // of R + jX against Results::referenceOhms
+  // Total power gain towards the directors (azimuth 0, horizontal plane);
+  // -infinity where nec2c found no power there.
+  double gainDbi = 0;
+  // That gain minus the gain at azimuth 180; NaN where either has no power,
+  // as there is then no ratio.
+  double frontToBackDb = 0;
 };
+
+// What nec2c writes for a gain where there is no power at all.
+inline constexpr double kNoPowerDbi = -999.99;
 
 // One direction of the horizontal-plane pattern.
 struct PatternPoint {

@@ -1,36 +1,35 @@
 #include "io/necrun.h"
 
-#include <sys/prctl.h>
-
-#include <QDeadlineTimer>
-#include <QDir>
-#include <QFile>
+#include <QElapsedTimer>
 #include <QProcess>
+#include <QSocketNotifier>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <csignal>
 
 #include "calc/necdeck.h"
+#include "io/necparts.h"
 #include "io/savefile.h"
 
 namespace quill::io {
 namespace {
 
+using detail::OutputReader;
+using detail::RunFolder;
+
 const QString kNec2c = QStringLiteral("nec2c");
-// How long a killed nec2c gets to be reaped.
-constexpr int kReapMs = 5000;
-// How often a waiting command line looks for a signal to end.
-constexpr int kSignalCheckMs = 50;
+constexpr const char* kInput = "model.nec";
+constexpr const char* kOutput = "model.out";
 
 // The signal that asked the command line to end while nec2c ran, or 0.
 volatile std::sig_atomic_t endingSignal = 0;
 extern "C" void noteEndingSignal(int signal) { endingSignal = signal; }
 
-// While it lives, Ctrl+C, a hang-up or a termination request is noted
-// instead of ending the program at once, so that nec2c can be ended and the
-// run's folder removed first; then the signal ends the program as it would
-// have.
+// While it lives, a signal that would end the program (Ctrl+C, a hang-up,
+// a termination request, SIGQUIT, SIGALRM, ...) is noted instead, so that
+// nec2c can be ended and the run's folder removed first; then the signal
+// ends the program as it would have. A signal ignored at start (nohup)
+// stays ignored.
 class EndingSignals {
  public:
   EndingSignals() {
@@ -38,10 +37,14 @@ class EndingSignals {
     struct sigaction noting {};
     noting.sa_handler = noteEndingSignal;
     sigemptyset(&noting.sa_mask);
-    for (std::size_t i = 0; i < std::size(kSignals); ++i) sigaction(kSignals[i], &noting, &before_[i]);
+    for (std::size_t i = 0; i < std::size(detail::kEndingSignals); ++i) {
+      sigaction(detail::kEndingSignals[i], nullptr, &before_[i]);
+      if (before_[i].sa_handler != SIG_IGN) sigaction(detail::kEndingSignals[i], &noting, nullptr);
+    }
   }
   ~EndingSignals() {
-    for (std::size_t i = 0; i < std::size(kSignals); ++i) sigaction(kSignals[i], &before_[i], nullptr);
+    for (std::size_t i = 0; i < std::size(detail::kEndingSignals); ++i)
+      sigaction(detail::kEndingSignals[i], &before_[i], nullptr);
   }
   static bool noted() { return endingSignal != 0; }
   static void endAsAsked() {
@@ -49,20 +52,16 @@ class EndingSignals {
   }
 
  private:
-  static constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP};
-  struct sigaction before_[std::size(kSignals)]{};
+  struct sigaction before_[std::size(detail::kEndingSignals)]{};
 };
 
 // A run's folder with the deck in it, or why there is none.
 struct Prepared {
-  std::unique_ptr<QTemporaryDir> folder;
+  std::unique_ptr<RunFolder> folder;
   QString program;  // nec2c's path
   QStringList arguments;
   QString failure;
 };
-
-QString input(const QTemporaryDir& folder) { return folder.filePath(QStringLiteral("model.nec")); }
-QString output(const QTemporaryDir& folder) { return folder.filePath(QStringLiteral("model.out")); }
 
 Prepared prepare(const NecJob& job) {
   Prepared prepared;
@@ -77,58 +76,58 @@ Prepared prepare(const NecJob& job) {
         QStringLiteral("nec2c was not run: the model is faulty (%1).").arg(QString::fromStdString(fault));
     return prepared;
   }
-  prepared.folder =
-      std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/quillcalc-model-XXXXXX"));
-  QFile file(prepared.folder->isValid() ? input(*prepared.folder) : QString());
-  if (!prepared.folder->isValid() || !file.open(QIODevice::WriteOnly) ||
-      file.write(deck.data(), qint64(deck.size())) != qint64(deck.size()) || !file.flush()) {
-    prepared.failure =
-        QStringLiteral("nec2c could not be run: no room for its files in %1 (%2).")
-            .arg(QDir::tempPath(),
-                 prepared.folder->isValid() ? file.errorString() : prepared.folder->errorString());
+  detail::SweepDeadRuns();
+  prepared.folder = std::make_unique<RunFolder>();
+  QString problem = prepared.folder->failure();
+  if (problem.isEmpty()) problem = prepared.folder->write(kInput, deck);
+  if (!problem.isEmpty()) {
+    prepared.failure = QStringLiteral("nec2c could not be run: its files could not be written in %1: %2.")
+                           .arg(detail::TemporaryFolderName(), problem);
     prepared.folder.reset();
     return prepared;
   }
-  prepared.arguments = {QStringLiteral("-i") + input(*prepared.folder),
-                        QStringLiteral("-o") + output(*prepared.folder)};
+  prepared.arguments = {QStringLiteral("-i") + prepared.folder->file(kInput),
+                        QStringLiteral("-o") + prepared.folder->file(kOutput)};
   return prepared;
-}
-
-// nec2c's own word on why it stopped (its stderr, without its name), in
-// brackets, or nothing.
-QString said(QProcess& process) {
-  QString text = QString::fromLocal8Bit(process.readAllStandardError()).trimmed();
-  text = text.section(QLatin1Char('\n'), 0, 0).trimmed();
-  if (text.startsWith(kNec2c + QLatin1String(": "))) text = text.mid(kNec2c.size() + 2);
-  return text.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(text);
 }
 
 QString seconds(std::chrono::milliseconds limit) { return QString::number(limit.count() / 1000.0); }
 
-// What a finished process left.
-NecOutcome result(QProcess& process, const QTemporaryDir& folder, const NecJob& job) {
-  NecOutcome outcome;
-  if (process.exitStatus() == QProcess::CrashExit) {
-    outcome.failure = QStringLiteral("nec2c crashed and gave no results%1.").arg(said(process));
-    return outcome;
-  }
+// How nec2c ended, if that was a failure; its stderr's last lines say why.
+std::optional<QString> ended(const QProcess& process, const detail::ErrorTail& errors) {
+  if (process.exitStatus() == QProcess::CrashExit)
+    return QStringLiteral("nec2c crashed and gave no results%1.").arg(errors.said());
   if (process.exitCode() != 0) {
-    outcome.failure = QStringLiteral("nec2c stopped with exit status %1 and gave no results%2.")
-                          .arg(process.exitCode())
-                          .arg(said(process));
+    return QStringLiteral("nec2c stopped with exit status %1 and gave no results%2.")
+        .arg(process.exitCode())
+        .arg(errors.said());
+  }
+  return std::nullopt;
+}
+
+// What nec2c's output, read to the end, holds.
+NecOutcome result(const OutputReader& reader, OutputReader::State state, const RunFolder& folder,
+                  const NecJob& job) {
+  NecOutcome outcome;
+  if (state == OutputReader::State::TooLarge) {
+    outcome.failure = QStringLiteral("nec2c's output is too large.");
     return outcome;
   }
-  QFile file(output(folder));
-  if (!file.open(QIODevice::ReadOnly)) {
-    outcome.failure = QStringLiteral("nec2c ran, but wrote no output.");
+  if (state == OutputReader::State::Failed) {
+    outcome.failure = reader.descriptor() < 0
+                          ? QStringLiteral("nec2c ran, but wrote no output.")
+                          : QStringLiteral("nec2c's output could not be read: %1.").arg(reader.failure());
     return outcome;
   }
-  const QByteArray text = file.readAll();
+  const QByteArray& text = reader.bytes();
   nec::Reading reading = nec::ReadResults(std::string_view(text.constData(), std::size_t(text.size())),
                                           nec::SweepFrequencies(job.model), job.referenceOhms);
   if (!reading.results) {
-    outcome.failure =
-        QStringLiteral("nec2c ran, but its output holds %1.").arg(QString::fromStdString(reading.problem));
+    // nec2c does not notice when its output file cannot grow.
+    outcome.failure = folder.full() ? QStringLiteral("nec2c could not write all its output in %1: %2.")
+                                          .arg(detail::TemporaryFolderName(), detail::Reason(ENOSPC))
+                                    : QStringLiteral("nec2c ran, but its output holds %1.")
+                                          .arg(QString::fromStdString(reading.problem));
     return outcome;
   }
   nec::Results& results = *reading.results;
@@ -147,16 +146,8 @@ QString notStarted(QProcess& process) {
   return QStringLiteral("nec2c could not be started: %1.").arg(process.errorString());
 }
 
-// nec2c ends with the program, however the program ends.
-void endWithUs(QProcess& process) {
-  process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
-}
-
-void kill(QProcess& process) {
-  if (process.state() == QProcess::NotRunning) return;
-  process.kill();
-  process.waitForFinished(kReapMs);
-}
+// How often a waiting command line looks for a signal to end.
+constexpr int kSignalCheckMs = 50;
 
 }  // namespace
 
@@ -173,21 +164,43 @@ NecOutcome RunNec(const NecJob& job, std::chrono::milliseconds limit) {
   NecOutcome outcome;
   {
     const EndingSignals noting;
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    auto late = [&deadline] { return std::chrono::steady_clock::now() >= deadline; };
     Prepared prepared = prepare(job);
     if (!prepared.folder) return {std::nullopt, prepared.failure};
     QProcess process;
-    endWithUs(process);
+    detail::SetUpProcess(process);
     process.start(prepared.program, prepared.arguments);
     if (!process.waitForStarted()) return {std::nullopt, notStarted(process)};
-    const QDeadlineTimer deadline(limit);
-    while (!process.waitForFinished(kSignalCheckMs) && process.state() != QProcess::NotRunning) {
-      if (deadline.hasExpired() || EndingSignals::noted()) break;
+    prepared.folder->setGroup(pid_t(process.processId()));
+    detail::ErrorTail errors;
+    QElapsedTimer waited;
+    while (process.state() != QProcess::NotRunning && !late() && !EndingSignals::noted()) {
+      // Waiting for stderr reads it a pipe's worth at a time; once it is
+      // closed, only the end is left to wait for.
+      waited.start();
+      if (!process.waitForReadyRead(kSignalCheckMs) && waited.elapsed() < kSignalCheckMs / 2)
+        process.waitForFinished(kSignalCheckMs);
+      errors.add(process.readAllStandardError());
     }
-    if (process.state() != QProcess::NotRunning) {
-      kill(process);
+    errors.add(process.readAllStandardError());
+    const bool running = process.state() != QProcess::NotRunning;
+    detail::EndProcess(process, prepared.folder->group());
+    std::optional<QString> failure = running ? std::nullopt : ended(process, errors);
+    std::optional<OutputReader> reader;
+    OutputReader::State state = OutputReader::State::Waiting;
+    if (!running && !failure) {
+      reader.emplace(prepared.folder->file(kOutput));
+      state = reader->readAll(deadline, [] { return EndingSignals::noted(); });
+    }
+    if (EndingSignals::noted()) {
+      outcome.failure = QStringLiteral("nec2c was stopped by %1.").arg(detail::SignalName(endingSignal));
+    } else if (failure) {
+      outcome.failure = *failure;
+    } else if (running || state == OutputReader::State::Waiting || state == OutputReader::State::Reading) {
       outcome.failure = timedOut(limit);
     } else {
-      outcome = result(process, *prepared.folder, job);
+      outcome = result(*reader, state, *prepared.folder, job);
     }
   }  // nec2c has ended, its folder is gone and the signals are as they were
   EndingSignals::endAsAsked();
@@ -195,11 +208,15 @@ NecOutcome RunNec(const NecJob& job, std::chrono::milliseconds limit) {
 }
 
 // The run going on. The process is deleted later, as it may be the one
-// whose signal ends the run; its folder goes at once.
+// whose signal ends the run; its folder goes at once. Once nec2c has ended,
+// its output is read as it comes, so that the window never waits on it.
 struct NecRun::Current {
   NecJob job;
-  std::unique_ptr<QTemporaryDir> folder;
+  std::unique_ptr<RunFolder> folder;
   QProcess* process = nullptr;
+  detail::ErrorTail errors;
+  std::unique_ptr<OutputReader> reader;
+  std::unique_ptr<QSocketNotifier> readable;
 };
 
 NecRun::NecRun(QObject* parent) : QObject(parent) {
@@ -209,15 +226,22 @@ NecRun::NecRun(QObject* parent) : QObject(parent) {
 
 NecRun::~NecRun() { stop(); }
 
-qint64 NecRun::processId() const { return current_ ? current_->process->processId() : 0; }
+qint64 NecRun::processId() const {
+  return current_ && current_->process->state() != QProcess::NotRunning ? current_->process->processId() : 0;
+}
 
 void NecRun::stop() {
   if (!current_) return;
   const std::unique_ptr<Current> ending = std::move(current_);
   clock_.stop();
   ending->process->disconnect(this);
-  kill(*ending->process);
+  detail::EndProcess(*ending->process, ending->folder->group());
   ending->process->deleteLater();
+  // The run may end in the notifier's own signal.
+  if (ending->readable) {
+    ending->readable->setEnabled(false);
+    ending->readable.release()->deleteLater();
+  }
 }
 
 void NecRun::end(NecOutcome outcome) {
@@ -229,8 +253,31 @@ void NecRun::end(NecOutcome outcome) {
   }
 }
 
+// nec2c has ended: its output is read in steps, each when there is more.
+void NecRun::readOutput() {
+  Current& run = *current_;
+  run.errors.add(run.process->readAllStandardError());
+  detail::EndProcess(*run.process, run.folder->group());  // what nec2c left running
+  if (std::optional<QString> failure = ended(*run.process, run.errors)) {
+    end({std::nullopt, *failure});
+    return;
+  }
+  run.reader = std::make_unique<OutputReader>(run.folder->file(kOutput));
+  auto step = [this] {
+    const OutputReader::State state = current_->reader->step();
+    if (state == OutputReader::State::Reading || state == OutputReader::State::Waiting) return;
+    end(result(*current_->reader, state, *current_->folder, current_->job));
+  };
+  if (run.reader->descriptor() >= 0) {
+    run.readable = std::make_unique<QSocketNotifier>(run.reader->descriptor(), QSocketNotifier::Read);
+    connect(run.readable.get(), &QSocketNotifier::activated, this, step);
+  }
+  step();
+}
+
 void NecRun::start(const NecJob& job) {
   stop();
+  detail::EndRunsOnSignals();
   Prepared prepared = prepare(job);
   if (!prepared.folder) {
     // Reported once the caller is back in the event loop, as a run's end is.
@@ -242,12 +289,15 @@ void NecRun::start(const NecJob& job) {
   current_->job = job;
   current_->folder = std::move(prepared.folder);
   QProcess* process = current_->process = new QProcess(this);
-  connect(process, &QProcess::finished, this,
-          [this] { end(result(*current_->process, *current_->folder, current_->job)); });
+  detail::SetUpProcess(*process);
+  connect(process, &QProcess::readyReadStandardError, this,
+          [this] { current_->errors.add(current_->process->readAllStandardError()); });
+  connect(process, &QProcess::finished, this, &NecRun::readOutput);
   connect(process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
     if (error == QProcess::FailedToStart) end({std::nullopt, notStarted(*current_->process)});
   });
-  endWithUs(*process);
+  connect(process, &QProcess::started, this,
+          [this] { current_->folder->setGroup(pid_t(current_->process->processId())); });
   process->start(prepared.program, prepared.arguments);
   if (current_) clock_.start(limit_);
 }

@@ -3,8 +3,12 @@
 // Runs Debian's nec2c on a model's deck and reads its results: in the
 // background for the model window, or waiting for it on the command line.
 // Each run has a private temporary folder for the deck and nec2c's output,
-// removed when the run ends however it ends; a run past its time limit is
-// killed. Every failure is one sentence that names nec2c.
+// removed when the run ends however it ends (a signal, exit(), or the next
+// run after the program was killed outright). nec2c runs in a process group
+// of its own with nothing on its standard input; the time limit covers the
+// whole run, reading its output included, and a run past it is ended with
+// every process it started. Its output is read up to a limit, its stderr
+// kept to the last lines. Every failure is one sentence that names nec2c.
 
 #include <QObject>
 #include <QString>
@@ -41,8 +45,9 @@ struct NecJob {
 };
 
 // Runs nec2c and waits for it, at most `limit`; for a command line. A
-// SIGINT, SIGTERM or SIGHUP while it waits ends nec2c and removes the run's
-// folder before the signal ends the program.
+// signal that would end the program (SIGINT, SIGTERM, SIGHUP, SIGQUIT,
+// SIGALRM, ...) while it waits ends nec2c and removes the run's folder
+// before it ends the program; one ignored at the start stays ignored.
 NecOutcome RunNec(const NecJob& job, std::chrono::milliseconds limit = kNecTimeLimit);
 
 // Writes `deck` to `path` through SaveFile (savefile.h): a regular file is
@@ -78,6 +83,7 @@ class NecRun : public QObject {
  private:
   struct Current;
   void end(NecOutcome outcome);
+  void readOutput();
 
   std::chrono::milliseconds limit_ = kNecTimeLimit;
   QTimer clock_;

@@ -1,17 +1,20 @@
 #include "io/savefile.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <limits.h>
 #include <poll.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <cerrno>
 #include <cstring>
 #include <optional>
+#include <set>
 
 namespace quill::io {
 namespace {
@@ -59,44 +62,135 @@ QString writeAll(int fd, QByteArrayView bytes) {
 
 // A FIFO, a device or anything else that is not a regular file: written
 // where it is, as `cat > path` would.
-QString writeInPlace(const QByteArray& name, QByteArrayView bytes) {
-  const int fd = ::open(name.constData(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+QString writeInPlace(const QByteArray& name, QByteArrayView bytes, int flags = 0) {
+  const int fd = ::open(name.constData(), O_WRONLY | O_NOCTTY | O_CLOEXEC | flags);
   if (fd < 0) return reason(errno);
   QString problem = writeAll(fd, bytes);
   if (::close(fd) != 0 && problem.isEmpty() && errno != EINTR) problem = reason(errno);
   return problem;
 }
 
+// The descriptors open when the program started. Standard input, output
+// and error closed then are given /dev/null at once, so that no file the
+// program opens later takes their numbers and receives what is meant for
+// them; a write to them still says they were closed.
+struct StartDescriptors {
+  std::set<int> open;
+  StartDescriptors() {
+    for (int fd = 0; fd <= 2; ++fd) {
+      if (::fcntl(fd, F_GETFD) >= 0) {
+        open.insert(fd);
+      } else if (const int null = ::open("/dev/null", O_RDWR); null >= 0 && null != fd) {
+        ::dup2(null, fd);
+        ::close(null);
+      }
+    }
+    if (DIR* folder = ::opendir("/proc/self/fd")) {
+      while (const dirent* entry = ::readdir(folder)) {
+        const int fd = std::atoi(entry->d_name);
+        if (fd > 2 && fd != ::dirfd(folder)) open.insert(fd);
+      }
+      ::closedir(folder);
+    }
+  }
+};
+const StartDescriptors startDescriptors;
+
+QString notOpen(int fd) {
+  if (fd == 1) return QStringLiteral("standard output is closed");
+  if (fd == 2) return QStringLiteral("standard error is closed");
+  return QStringLiteral("descriptor %1 is not open").arg(fd);
+}
+
+// The file name as the system has it. A name given on the command line that
+// is not valid UTF-8 reached the program with its odd bytes replaced; its
+// bytes are taken back from the command line, so that the file of that very
+// name is written.
+QByteArray nativeName(const QString& path) {
+  if (!path.contains(QChar::ReplacementCharacter)) return QFile::encodeName(path);
+  QFile line(QStringLiteral("/proc/self/cmdline"));
+  if (line.open(QIODevice::ReadOnly)) {
+    for (const QByteArray& argument : line.readAll().split('\0')) {
+      if (QFile::decodeName(argument) == path) return argument;
+      const qsizetype equals = argument.indexOf('=');
+      if (equals >= 0 && QFile::decodeName(argument.mid(equals + 1)) == path) return argument.mid(equals + 1);
+    }
+  }
+  return QFile::encodeName(path);
+}
+
+QByteArray folderOf(const QByteArray& name) {
+  const qsizetype slash = name.lastIndexOf('/');
+  return slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : name.left(slash);
+}
+
+// Where a chain of symbolic links ends: the file to write.
+std::optional<QByteArray> linkTarget(QByteArray name) {
+  for (int depth = 0; depth <= kMostLinks; ++depth) {
+    struct stat status {};
+    if (::lstat(name.constData(), &status) != 0 || !S_ISLNK(status.st_mode)) return name;
+    QByteArray target(PATH_MAX, '\0');
+    const ssize_t size = ::readlink(name.constData(), target.data(), std::size_t(target.size()));
+    if (size < 0) return name;
+    target.resize(size);
+    name = target.startsWith('/') ? target : folderOf(name) + '/' + target;
+  }
+  return std::nullopt;
+}
+
 // Why a regular file at `target` cannot be replaced, or where a new one
 // cannot be made, as the system puts it; checked first so that the message
 // is the system's, not the temporary file's.
-QString whyNotWritable(const QFileInfo& target) {
-  const QByteArray name = QFile::encodeName(target.absoluteFilePath());
-  if (target.exists()) return ::access(name.constData(), W_OK) == 0 ? QString() : reason(errno);
-  const QByteArray folder = QFile::encodeName(target.absolutePath());
+QString whyNotWritable(const QByteArray& target, bool exists) {
+  if (exists) return ::access(target.constData(), W_OK) == 0 ? QString() : reason(errno);
+  const QByteArray folder = folderOf(target);
   struct stat status {};
   if (::stat(folder.constData(), &status) != 0) return reason(errno);
   if (!S_ISDIR(status.st_mode)) return reason(ENOTDIR);
   return ::access(folder.constData(), W_OK | X_OK) == 0 ? QString() : reason(errno);
 }
 
-// A regular file, or none yet: through a temporary file that replaces the
-// target only when complete. A link stays a link; its target is replaced.
-QString saveSafely(const QString& path, QByteArrayView bytes) {
-  QFileInfo target(path);
-  for (int depth = 0; target.isSymLink() && depth < kMostLinks; ++depth)
-    target.setFile(target.symLinkTarget());
-  if (target.isSymLink()) return reason(ELOOP);
-  if (const QString problem = whyNotWritable(target); !problem.isEmpty()) return problem;
-  QSaveFile file(target.absoluteFilePath());
-  if (!file.open(QIODevice::WriteOnly)) return file.errorString();
-  if (file.write(bytes.data(), bytes.size()) != bytes.size()) {
-    const QString problem = file.errorString();
-    file.cancelWriting();
-    return problem;
+// The new file takes the old one's owner, group and permissions, as far as
+// the process may set them; a new file gets those the umask allows.
+void likeTheOld(int fd, const std::optional<struct stat>& old) {
+  if (!old) {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::fchmod(fd, 0666 & ~mask);
+    return;
   }
-  if (!file.commit()) return file.errorString();
-  return {};
+  // Another owner needs root, another group membership of it.
+  if (::fchown(fd, old->st_uid, old->st_gid) != 0 && ::fchown(fd, uid_t(-1), old->st_gid) != 0) {
+    // the file stays the process's own, as a new one would be
+  }
+  ::fchmod(fd, old->st_mode & 07777);
+}
+
+// A regular file, or none yet: through a temporary file beside it that
+// replaces it only when complete and on disk. A link stays a link; its
+// target is replaced. Where no file can be made or renamed there (a
+// read-only folder, another's file in a sticky one), a file the process may
+// write is written in place, as `cat > path` would.
+QString saveSafely(const QByteArray& path, QByteArrayView bytes) {
+  const std::optional<QByteArray> target = linkTarget(path);
+  if (!target) return reason(ELOOP);
+  std::optional<struct stat> old;
+  if (struct stat status{}; ::stat(target->constData(), &status) == 0) old = status;
+  if (const QString problem = whyNotWritable(*target, old.has_value()); !problem.isEmpty()) return problem;
+  const qsizetype slash = target->lastIndexOf('/');
+  QByteArray temporary = folderOf(*target) + "/." + target->mid(slash + 1) + ".XXXXXX";
+  const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+  if (fd < 0) return old ? writeInPlace(*target, bytes, O_TRUNC) : reason(errno);
+  likeTheOld(fd, old);
+  QString problem = writeAll(fd, bytes);
+  if (problem.isEmpty() && ::fsync(fd) != 0) problem = reason(errno);
+  if (::close(fd) != 0 && problem.isEmpty() && errno != EINTR) problem = reason(errno);
+  if (problem.isEmpty() && ::rename(temporary.constData(), target->constData()) == 0) return {};
+  const int renameError = errno;
+  ::unlink(temporary.constData());
+  if (!problem.isEmpty()) return problem;
+  if (old && (renameError == EPERM || renameError == EACCES)) return writeInPlace(*target, bytes, O_TRUNC);
+  return reason(renameError);
 }
 
 }  // namespace
@@ -104,17 +198,19 @@ QString saveSafely(const QString& path, QByteArrayView bytes) {
 QString SaveFile(const QString& path, QByteArrayView bytes) {
   if (path.isEmpty()) return reason(ENOENT);
   if (const std::optional<int> fd = namedDescriptor(path)) {
+    if (!startDescriptors.open.count(*fd)) return notOpen(*fd);
     const int flags = ::fcntl(*fd, F_GETFL);
     if (flags >= 0 && (flags & O_ACCMODE) != O_RDONLY) return writeAll(*fd, bytes);
-    if (path == QLatin1String("-")) return reason(EBADF);  // closed, or open for reading only
+    if (flags < 0) return notOpen(*fd);
+    if (path == QLatin1String("-")) return reason(EBADF);  // open for reading only
   }
-  const QByteArray name = QFile::encodeName(path);
+  const QByteArray name = nativeName(path);
   struct stat status {};
   if (::stat(name.constData(), &status) == 0 && !S_ISREG(status.st_mode)) {
     if (S_ISDIR(status.st_mode)) return reason(EISDIR);
     return writeInPlace(name, bytes);
   }
-  return saveSafely(path, bytes);
+  return saveSafely(name, bytes);
 }
 
 QString DefaultSaveFolder() {

@@ -1,6 +1,10 @@
 // quillcalc --frequency F --model: the numbers are nec2c's for the deck --nec
 // writes, and every way the run fails exits 4 with one line naming nec2c and
 // leaves nothing behind.
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -11,11 +15,15 @@
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTest>
+#include <QTimer>
 #include <complex>
+#include <csignal>
 
 #include "app/modelcommand.h"
 #include "calc/elements.h"
+#include "calc/necmodel.h"
 #include "fake_nec2c.h"
+#include "io/necrun.h"
 #include "run_program.h"
 
 using namespace quill;
@@ -52,6 +60,9 @@ ByHand runByHand(const QString& deck, const QString& output) {
   found.back = backs.value(backs.size() / 2);
   return found;
 }
+
+// A 3-element model at 146 MHz, to run in this process.
+io::NecJob job() { return {*nec::BuildModel("146", std::nullopt, 3).model, 50, "test"}; }
 
 }  // namespace
 
@@ -115,6 +126,15 @@ class TestModelCommand : public QObject {
                                "point exception)";
     QTest::newRow("no results") << int(FakeNec::NoResults)
                                 << "quillcalc: nec2c ran, but its output holds no results";
+    QTest::newRow("endless output") << int(FakeNec::EndlessOutput)
+                                    << "quillcalc: nec2c's output is too large";
+    QTest::newRow("50 MB on stderr")
+        << int(FakeNec::ErrorFlood)
+        << "quillcalc: nec2c stopped with exit status 1 and gave no results (the last word)";
+    QTest::newRow("reads its input") << int(FakeNec::ReadsInput)
+                                     << "quillcalc: nec2c stopped with exit status 9 and gave no results";
+    QTest::newRow("a child outlives it")
+        << int(FakeNec::OutlivingChild) << "quillcalc: nec2c stopped with exit status 8 and gave no results";
   }
   void failuresExitFour() {
     QFETCH(int, how);
@@ -127,6 +147,82 @@ class TestModelCommand : public QObject {
     QCOMPARE(run.out, QString());
     QCOMPARE(run.err, said + QLatin1Char('\n'));
     QCOMPARE(environment.leftOver(), QStringList());
+    QTRY_VERIFY2_WITH_TIMEOUT(!fake.alive(), "a process of nec2c's still runs", 5000);
+  }
+
+  // A window's run, ended with the program by a signal or by exit() (as
+  // when the X server goes away), ends nec2c and leaves nothing in TMPDIR.
+  void windowsRunEndsWithTheProgram_data() {
+    QTest::addColumn<int>("signal");  // 0: exit(1)
+    for (const int signal : {SIGTERM, SIGHUP, SIGINT, 0})
+      QTest::newRow(signal ? sigabbrev_np(signal) : "exit") << signal;
+  }
+  void windowsRunEndsWithTheProgram() {
+    QFETCH(int, signal);
+    test::FakeNec2c fake(FakeNec::Hang);
+    test::ModelEnvironment environment(fake.folder());
+    const pid_t child = ::fork();
+    if (child == 0) {
+      // As a program starts, before the test's own handlers.
+      for (const int each : {SIGTERM, SIGHUP, SIGINT}) std::signal(each, SIG_DFL);
+      io::NecRun run;
+      run.start(job());
+      if (signal == 0) QTimer::singleShot(300, [] { std::exit(1); });
+      QCoreApplication::exec();
+      ::_exit(0);
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(fake.alive(), 20000);
+    if (signal) {
+      QTest::qWait(100);
+      ::kill(child, signal);
+    }
+    int status = 0;
+    QCOMPARE(::waitpid(child, &status, 0), child);
+    QVERIFY2(signal ? WIFSIGNALED(status) && WTERMSIG(status) == signal : WIFEXITED(status),
+             qPrintable(QString::number(status, 16)));
+    QTRY_VERIFY2_WITH_TIMEOUT(!fake.alive(), "nec2c still runs", 5000);
+    QCOMPARE(environment.leftOver(), QStringList());
+  }
+
+  // No folder for the run: the message names TMPDIR and the system's reason.
+  void noRoomInTmpdir() {
+    test::FakeNec2c fake(FakeNec::NoResults);
+    test::ModelEnvironment environment(fake.folder());
+    const QByteArray tmpdir = qgetenv("TMPDIR");
+    qputenv("TMPDIR", fake.folder().toUtf8() + "/nec2c");  // a file, not a folder
+    const io::NecOutcome outcome = io::RunNec(job());
+    qputenv("TMPDIR", tmpdir);
+    QCOMPARE(outcome.failure,
+             QStringLiteral("nec2c could not be run: its files could not be written in TMPDIR "
+                            "(%1/nec2c): Not a directory.")
+                 .arg(fake.folder()));
+  }
+
+  // The time limit covers reading the output: a FIFO that never delivers.
+  void silentOutputIsEnded() {
+    test::FakeNec2c fake(FakeNec::SilentFifo);
+    test::ModelEnvironment environment(fake.folder());
+    const io::NecOutcome outcome = io::RunNec(job(), std::chrono::milliseconds(500));
+    QCOMPARE(outcome.failure, QStringLiteral("nec2c took longer than 0.5 s and was stopped."));
+    QCOMPARE(environment.leftOver(), QStringList());
+  }
+
+  // The folder of a run whose program was killed outright goes with the
+  // next run; another live program's stays.
+  void deadRunsFolderIsSwept() {
+    test::FakeNec2c fake(FakeNec::NoResults);
+    test::ModelEnvironment environment(fake.folder());
+    QProcess gone;
+    gone.start(QStringLiteral("/bin/true"));
+    QVERIFY(gone.waitForStarted());
+    const qint64 pid = gone.processId();
+    QVERIFY(gone.waitForFinished());
+    const QString dead = QStringLiteral("quillcalc-model-%1-AbCdEf").arg(pid);
+    const QString living = QStringLiteral("quillcalc-model-%1-AbCdEf").arg(::getppid());
+    QDir temporary(QDir::tempPath());
+    QVERIFY(temporary.mkpath(dead + QStringLiteral("/inside")) && temporary.mkdir(living));
+    io::RunNec(job());
+    QCOMPARE(environment.leftOver(), QStringList{living});
   }
 
   // A nec2c that never ends is killed at the time limit (shortened here).
@@ -150,14 +246,30 @@ class TestModelCommand : public QObject {
     QCOMPARE(environment.leftOver(), QStringList());
   }
 
-  // Ended by a signal while nec2c runs, it ends nec2c and leaves no files.
+  // Ended by a signal while nec2c runs, it ends nec2c and leaves no files;
+  // a signal ignored at the start (nohup) stays ignored.
+  void signalEndsNec2cToo_data() {
+    QTest::addColumn<int>("signal");
+    QTest::addColumn<bool>("ignored");
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP, SIGQUIT, SIGUSR1, SIGALRM, SIGPIPE})
+      QTest::newRow(sigabbrev_np(signal)) << signal << false;
+    QTest::newRow("HUP under nohup") << SIGHUP << true;
+  }
   void signalEndsNec2cToo() {
+    QFETCH(int, signal);
+    QFETCH(bool, ignored);
     test::FakeNec2c fake(FakeNec::Hang);
     test::ModelEnvironment environment(fake.folder());
     QProcess program;
+    if (ignored) program.setChildProcessModifier([] { std::signal(SIGHUP, SIG_IGN); });
     program.start(QStringLiteral(QUILLCALC_TEST_PROGRAM), {"--frequency", "146", "--model"});
     QTRY_VERIFY_WITH_TIMEOUT(fake.alive(), 20000);
-    ::kill(pid_t(program.processId()), SIGTERM);
+    ::kill(pid_t(program.processId()), signal);
+    if (ignored) {
+      QVERIFY(!program.waitForFinished(300));
+      QVERIFY(fake.alive());
+      ::kill(pid_t(program.processId()), SIGTERM);
+    }
     QVERIFY(program.waitForFinished(20000));
     QCOMPARE(program.exitStatus(), QProcess::CrashExit);
     QVERIFY2(!fake.alive(), "nec2c still runs");

@@ -217,7 +217,11 @@ class TestNec : public QObject {
     QTest::newRow("too thick for 1296 MHz") << "1296" << 6.0 << 3 << Problem::Diameter << "too thick";
     QTest::newRow("2 elements") << "146" << 6.0 << 2 << Problem::Elements << "from 3 to 10";
     QTest::newRow("11 elements") << "146" << 6.0 << 11 << Problem::Elements << "from 3 to 10";
-    QTest::newRow("negative frequency") << "-146" << 6.0 << 3 << Problem::Frequency << "greater than 0 MHz";
+    QTest::newRow("negative frequency") << "-146" << 6.0 << 3 << Problem::Frequency << "from 1 MHz to 30 GHz";
+    QTest::newRow("frequency 1E-30") << "1E-30" << 6.0 << 3 << Problem::Frequency << "from 1 MHz to 30 GHz";
+    QTest::newRow("frequency 30001") << "30001" << 0.01 << 3 << Problem::Frequency << "from 1 MHz to 30 GHz";
+    QTest::newRow("diameter 4.9E-324") << "146" << 4.9e-324 << 3 << Problem::Diameter << "too thin";
+    QTest::newRow("diameter 1E-300") << "146" << 1e-300 << 3 << Problem::Diameter << "too thin";
     QTest::newRow("frequency 0") << "0" << 6.0 << 3 << Problem::Calculation << "Division by zero";
     QTest::newRow("no frequency") << "" << 6.0 << 3 << Problem::Calculation << "Division by zero";
     QTest::newRow("frequency overflows") << "1E39" << 6.0 << 3 << Problem::Calculation << "Overflow";
@@ -252,6 +256,15 @@ class TestNec : public QObject {
     const double thickest = named.captured(1).toDouble();
     QVERIFY(nec::BuildModel(frequency, thickest, 10).model);
     QVERIFY(!nec::BuildModel(frequency, thickest * 1.01, 10).model);
+    // And the thinnest.
+    const nec::Outcome thin = nec::BuildModel(frequency, 1e-9, 10);
+    const QRegularExpressionMatch limits =
+        QRegularExpression(QStringLiteral("From ([0-9.e-]+) to ([0-9.]+) mm"))
+            .match(QString::fromStdString(thin.message));
+    QVERIFY2(limits.hasMatch() && limits.captured(2).toDouble() == thickest, thin.message.c_str());
+    const double thinnest = limits.captured(1).toDouble();
+    QVERIFY(nec::BuildModel(frequency, thinnest, 10).model);
+    QVERIFY(!nec::BuildModel(frequency, thinnest * 0.99, 10).model);
   }
 
   // Decks that nec2c would stop on, or run without results or with wrong

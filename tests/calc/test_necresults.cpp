@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QTest>
+#include <cmath>
 
 #include "calc/necreport.h"
 #include "calc/necresults.h"
@@ -27,8 +28,9 @@ Reading read(const QString& output, const std::vector<double>& frequencies = kFr
 // The output changed as nec2c may change it.
 enum class Change {
   None,
-  BlankSense,  // a null's sense is blank: one word fewer
-  NoPower,     // -999.99 at the back
+  BlankSense,    // a null's sense is blank: one word fewer
+  NoPower,       // -999.99 at the back
+  NoPowerFront,  // -999.99 at the front
   BlockMissing,
   GarbageImpedance,
   CutInPattern,
@@ -46,6 +48,9 @@ QString changed(QString text, Change change) {
       break;
     case Change::NoPower:
       text.replace(QStringLiteral("   -7.07   -25.32    -7.00"), QStringLiteral("-999.99 -999.99 -999.99"));
+      break;
+    case Change::NoPowerFront:
+      text.replace(QStringLiteral("    7.74   -16.54     7.75"), QStringLiteral("-999.99 -999.99 -999.99"));
       break;
     case Change::BlockMissing:
       text.remove(third, text.indexOf(QLatin1String("DATA CARD No:   5")) - third);
@@ -131,11 +136,45 @@ class TestNecResults : public QObject {
     QVERIFY2(QString::fromStdString(reading.problem).contains(said), reading.problem.c_str());
   }
 
-  // -999.99 is no power at all: read as nec2c gives it.
-  void noPowerAtTheBack() {
-    const Reading reading = read(changed(realOutput(), Change::NoPower));
+  // -999.99 is no power at all: shown as none, and no ratio made from it.
+  void noPower_data() {
+    QTest::addColumn<Change>("change");
+    QTest::addColumn<QString>("summary");
+    QTest::addColumn<QString>("json");
+    QTest::newRow("at the back") << Change::NoPower
+                                 << "Gain towards the directors 7.75 dBi, front-to-back none"
+                                 << "\"gain_dbi\": 7.75, \"front_to_back_db\": null}";
+    QTest::newRow("at the front") << Change::NoPowerFront
+                                  << "Gain towards the directors none, front-to-back none"
+                                  << "\"gain_dbi\": null, \"front_to_back_db\": null}";
+  }
+  void noPower() {
+    QFETCH(Change, change);
+    QFETCH(QString, summary);
+    QFETCH(QString, json);
+    Reading reading = read(changed(realOutput(), change));
     QVERIFY2(reading.results, reading.problem.c_str());
-    QVERIFY(reading.results->atFrequency().frontToBackDb == 7.75 + 999.99);
+    reading.results->elements = 3;
+    QCOMPARE(QString::fromStdString(ModelAsText(*reading.results)).split(QLatin1Char('\n'))[2], summary);
+    const QString at = QString::fromStdString(ModelAsJson(*reading.results)).section(QLatin1Char('\n'), 1, 1);
+    QVERIFY2(at.endsWith(json + QLatin1Char(',')), qPrintable(at));
+  }
+
+  // A number of any size printed whole, an infinite SWR one word in its
+  // column, and no two cells run together.
+  void tableOfOddNumbers() {
+    Results r;
+    r.sweep = {{146, 0x1p210, 0, HUGE_VAL, 7.75, 14.75}};
+    const QStringList lines = QString::fromStdString(ModelAsText(r)).split(QLatin1Char('\n'));
+    const QString head = lines[lines.size() - 3], row = lines[lines.size() - 2];
+    const QString whole =
+        QStringLiteral("1645504557321206042154969182557350504982735865633579863348609024.0");
+    QCOMPARE(row.split(QLatin1Char(' '), Qt::SkipEmptyParts),
+             QStringList({"146.000", whole, "0.0", "infinite", "7.75", "14.75"}));
+    r.sweep[0].r = 50;
+    const QString usual =
+        QString::fromStdString(ModelAsText(r)).split(QLatin1Char('\n')).value(lines.size() - 2);
+    QCOMPARE(usual.indexOf(QLatin1String("infinite")) + 8, head.indexOf(QLatin1String("SWR")) + 3);
   }
 
   void swr_data() {

@@ -12,7 +12,16 @@
 
 namespace quill::test {
 
-enum class FakeNec { ExitEight, NoResults, Hang };
+enum class FakeNec {
+  ExitEight,
+  NoResults,
+  Hang,
+  EndlessOutput,   // the output file is /dev/zero
+  ErrorFlood,      // 50 MB on stderr, then one last line and exit 1
+  ReadsInput,      // waits for a line on its standard input
+  OutlivingChild,  // leaves a child running, and exits 8
+  SilentFifo,      // the output is a FIFO held open by a process outside its group
+};
 
 class FakeNec2c {
  public:
@@ -21,11 +30,19 @@ class FakeNec2c {
         "echo 'nec2c: floating point exception' >&2\nexit 8\n",
         "printf '  NUMERICAL ELECTROMAGNETICS CODE (nec2c)\\n' > \"$out\"\nexit 0\n",
         "exec /bin/sleep 600\n",
+        "/bin/ln -sf /dev/zero \"$out\"\nexit 0\n",
+        "/usr/bin/head -c 50000000 /dev/zero | /usr/bin/tr '\\0' x >&2\n"
+        "echo >&2\necho 'nec2c: the last word' >&2\nexit 1\n",
+        "read line\nexit 9\n",
+        "/bin/sleep 600 &\necho $! > \"$pidfile\"\nexit 8\n",
+        "/usr/bin/mkfifo \"$out\"\n/usr/bin/setsid /bin/sh -c 'exec /bin/sleep 5 > \"$1\"' sh \"$out\" "
+        "&\nexit 0\n",
     };
     QFile script(dir_.filePath(QStringLiteral("nec2c")));
     script.open(QIODevice::WriteOnly);
-    script.write(QByteArray("#!/bin/sh\necho $$ > '") + dir_.filePath(QStringLiteral("pid")).toUtf8() +
-                 "'\nfor a; do case $a in -o*) out=${a#-o};; esac; done\n" + kBodies[int(how)]);
+    script.write(QByteArray("#!/bin/sh\npidfile='") + dir_.filePath(QStringLiteral("pid")).toUtf8() +
+                 "'\necho $$ > \"$pidfile\"\nfor a; do case $a in -o*) out=${a#-o};; esac; done\n" +
+                 kBodies[int(how)]);
     script.close();
     script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
   }

@@ -12,6 +12,7 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cmath>
 
 #include "app/windows.h"
 #include "calc/elements.h"
@@ -119,6 +120,21 @@ class TestModelWindow : public QObject {
     QVERIFY(tuning->measured() && !tuning->spread());
     window->close();
     QVERIFY(!tuning->running());
+  }
+
+  // What is not a number reads as a word, as the copied text says it.
+  void wordsForWhatIsNoNumber() {
+    calculate(form, QStringLiteral("146"));
+    ModelWindow* window = open();
+    QTRY_VERIFY_WITH_TIMEOUT(window->results(), kRunMs);
+    nec::Results r = *window->results();
+    r.sweep[r.sweep.size() / 2].swr = HUGE_VAL;
+    r.sweep[r.sweep.size() / 2].gainDbi = -HUGE_VAL;
+    r.sweep[r.sweep.size() / 2].frontToBackDb = NAN;
+    emit window->run()->finished(r);
+    QCOMPARE(window->summary()[1]->text(), QStringLiteral("infinite on 50 Ω"));
+    QCOMPARE(window->summary()[2]->text(), QStringLiteral("none"));
+    QCOMPARE(window->summary()[3]->text(), QStringLiteral("none"));
   }
 
   // It follows every calculation, with a tube that scales with the frequency

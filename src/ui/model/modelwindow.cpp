@@ -50,7 +50,17 @@ constexpr double kValueScale = 1.2;
 const char* const kSummaryNames[] = {
     "Feed impedance:", "SWR:", "Gain towards the directors:", "Front-to-back ratio:", "Lowest SWR:"};
 
-QString fixed(double value, int decimals) { return FixedNumber(QLocale(), value, decimals); }
+// Numbers in the user's locale, one style for the window. What is not a
+// number is a word, as the copied text says it: an infinite SWR, and no
+// power (and so no ratio) where nec2c found none.
+QString fixed(double value, int decimals) {
+  if (!std::isfinite(value)) return value > 0 ? ModelWindow::tr("infinite") : ModelWindow::tr("none");
+  return FixedNumber(QLocale(), value, decimals);
+}
+// A number with its unit; a word alone.
+QString withUnit(double value, const QString& unit) {
+  return std::isfinite(value) ? fixed(value, 2) + QLatin1Char(' ') + unit : fixed(value, 2);
+}
 QString mhz(double value) { return MhzNumber(QLocale(), value); }
 QString number(double value) { return PlainNumber(QLocale(), value); }
 
@@ -278,8 +288,8 @@ void ModelWindow::showResults(const nec::Results& results) {
   const QStringList texts = {
       impedance(at),
       tr("%1 on %2 Ω").arg(fixed(at.swr, 2), number(results.referenceOhms)),
-      tr("%1 dBi").arg(fixed(at.gainDbi, 2)),
-      tr("%1 dB").arg(fixed(at.frontToBackDb, 2)),
+      withUnit(at.gainDbi, tr("dBi")),
+      withUnit(at.frontToBackDb, tr("dB")),
       tr("%1 at %2 MHz").arg(fixed(lowest.swr, 2), mhz(lowest.frequencyMHz)),
   };
   for (int i = 0; i < values_.size(); ++i) values_[i]->setText(texts[i]);
