@@ -4,6 +4,7 @@
 // and once at 2).
 #include <QApplication>
 #include <QPainter>
+#include <QResource>
 #include <QSvgRenderer>
 #include <QtTest>
 
@@ -33,6 +34,16 @@ class TestDrawing : public QObject {
   void initTestCase() {
     ui::installFontSubstitutes();
     QApplication::setFont(ui::defaultFont());
+  }
+
+  // Start-up shows the bitmaps' bytes where they stand: stored compressed,
+  // they would be unpacked into copies first.
+  void bitmapsAreStoredUncompressed() {
+    for (const char* path : {":/ui/main/antenna_1x.gray", ":/ui/main/antenna_2x.gray"}) {
+      const QResource resource(QString::fromLatin1(path));
+      QVERIFY2(resource.isValid(), path);
+      QVERIFY2(resource.compressionAlgorithm() == QResource::NoCompression, path);
+    }
   }
 
   void bitmapWithTextIsTheVectors() {

@@ -42,9 +42,12 @@ PictureBox::~PictureBox() = default;
 
 void PictureBox::addBitmap(const uchar* bitmap) {
   const auto word = [bitmap](int i) { return headerWord(bitmap, i); };
-  // Over the data as it stands: nothing is copied or decoded.
-  bitmaps_.append(
-      {QImage(bitmap + kBitmapHeader, word(0), word(1), word(2), QImage::Format_Grayscale8), word(3)});
+  // Over the data as it stands: nothing is copied or decoded, unless its
+  // rows do not start on 4-byte boundaries, as QImage needs them to.
+  const uchar* rows = bitmap + kBitmapHeader;
+  QImage image(rows, word(0), word(1), word(2), QImage::Format_Grayscale8);
+  if (reinterpret_cast<quintptr>(rows) % 4 != 0) image = image.copy();
+  bitmaps_.append({image, word(3)});
   update();
 }
 

@@ -1,21 +1,25 @@
+#include <QResource>
+
 #include "ui/common/picturebox.h"
 #include "ui/main/form1_design.h"
 
-// The drawing as src/ui/tools/render_drawing drew it at build time, taken
-// into the program's read-only data as it stands: the files' paths come from
-// the build (QUILL_ANTENNA_1X, QUILL_ANTENNA_2X, QUILL_ANTENNA_TEXT).
-extern "C" const unsigned char quill_antenna_1x[];
-extern "C" const unsigned char quill_antenna_2x[];
-
-#define QUILL_INCBIN(name, path)                                                                \
-  ".section .rodata\n.balign 16\n.globl " name "\n.hidden " name "\n" name ":\n.incbin \"" path \
-  "\"\n.globl " name "_end\n.hidden " name "_end\n" name "_end:\n.previous\n"
-asm(QUILL_INCBIN("quill_antenna_1x", QUILL_ANTENNA_1X) QUILL_INCBIN("quill_antenna_2x", QUILL_ANTENNA_2X));
+// The drawing as src/ui/tools/render_drawing drew it at build time. The
+// bitmaps are resources stored uncompressed (src/ui/CMakeLists.txt):
+// uncompressedData() then hands out the program's own read-only bytes,
+// neither copied nor decoded. The text is a table the build wrote
+// (QUILL_ANTENNA_TEXT).
 
 namespace quill::ui::form1 {
+namespace {
+const unsigned char* bytes(const QByteArray& data) {
+  return reinterpret_cast<const unsigned char*>(data.data());
+}
+}  // namespace
 
 std::span<const unsigned char* const> drawingBitmaps() {
-  static const unsigned char* const bitmaps[] = {quill_antenna_1x, quill_antenna_2x};
+  static const QByteArray ratio1 = QResource(QStringLiteral(":/ui/main/antenna_1x.gray")).uncompressedData();
+  static const QByteArray ratio2 = QResource(QStringLiteral(":/ui/main/antenna_2x.gray")).uncompressedData();
+  static const unsigned char* const bitmaps[] = {bytes(ratio1), bytes(ratio2)};
   return bitmaps;
 }
 
@@ -26,6 +30,6 @@ std::span<const DrawingText> drawingText() {
   return texts;
 }
 
-QSize drawingPixels() { return BitmapDrawingSize(quill_antenna_1x); }
+QSize drawingPixels() { return BitmapDrawingSize(drawingBitmaps().front()); }
 
 }  // namespace quill::ui::form1
