@@ -288,7 +288,11 @@ QString writePlan(const Request& request, float frequencyMHz, std::optional<RunT
   application.setApplicationVersion(QStringLiteral(QUILLCALC_VERSION));
   ui::installFontSubstitutes();
   ui::Plan plan;
-  if ((error = ui::MakePlan(frequencyMHz, request.unit, request.elements, QLocale(), plan))) return {};
+  if (const auto failure =
+          ui::MakePlan(frequencyMHz, request.unit, {request.elements, {}, {}}, QLocale(), plan)) {
+    error = failure->error;
+    return failure->refusal;
+  }
   return ui::WritePlanPdf(plan, request.planFile, QLocale());
 }
 
@@ -298,12 +302,16 @@ int calculate(const Request& request) {
   // this one passed (an overflow in centimetres only), after the model was
   // written.
   if (!request.planFile.isEmpty()) {
+    DesignValues scratch;
     for (const Unit unit : {Unit::Inches, Unit::Centimetres}) {
-      DesignValues scratch;
       if (const auto error = Calculate(scratch, request.frequency, unit).error) {
         SayOnStderr(ErrorLine(*error));
         return kExitCalculationFailed;
       }
+    }
+    if (const std::string refusal = FrequencyRefusal(scratch.FrequencyMHz); !refusal.empty()) {
+      SayOnStderr(QStringLiteral("--frequency: ") + AsClause(QString::fromStdString(refusal)));
+      return kExitBadUsage;
     }
   }
   // The model checks its own options first, then the frequency.

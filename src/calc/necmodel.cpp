@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "calc/build.h"
 #include "calc/format.h"
 
 namespace quill::nec {
@@ -93,10 +94,8 @@ Outcome build(const Calculation& inches, float frequencyMHz, std::optional<doubl
     outcome.error = inches.error;
     return outcome;
   }
-  if (!(frequencyMHz > 0)) {
-    return refused(Problem::Frequency, "A model needs a frequency greater than 0 MHz, not " +
-                                           FormatDimension(frequencyMHz) + " MHz.");
-  }
+  if (std::string refusal = FrequencyRefusal(frequencyMHz); !refusal.empty())
+    return refused(Problem::Frequency, std::move(refusal));
 
   Model model;
   model.frequencyMHz = frequencyMHz;

@@ -75,7 +75,7 @@ enum class Problem {
   None,
   Diameter,     // not a number, zero or negative, or too thick to model
   Elements,     // not from kFewestElements to kMostElements
-  Frequency,    // calculated, but not positive
+  Frequency,    // calculated, but outside 1 MHz to 30 GHz (FrequencyRefusal)
   Calculation,  // the calculation failed (see Outcome::error)
 };
 

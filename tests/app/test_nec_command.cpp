@@ -72,7 +72,8 @@ class TestNecCommand : public QObject {
     QTest::newRow("elements not a number") << QStringList{frequency, "146", "--elements", "3.5"} << 2
                                            << "--elements: '3.5' is not a whole number";
     QTest::newRow("negative frequency")
-        << QStringList{frequency, "-146"} << 2 << "--frequency: a model needs a frequency greater than 0 MHz";
+        << QStringList{frequency, "-146"} << 2
+        << "--frequency: a Quillbeam is built for 1 MHz to 30 GHz, not for -146 MHz\n";
     QTest::newRow("diameter without --nec")
         << QStringList{frequency, "146", "--diameter", "6", "--format", "csv"} << 2
         << "--diameter: needs --nec";

@@ -166,7 +166,7 @@ class TestResultsMenu : public QObject {
     });
     QTest::keyClick(form, Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(SessionElements(), 5);
-    test::CheckPlan144(path + QStringLiteral(".pdf"), QStringLiteral("A4"), Unit::Centimetres);
+    test::CheckPlan144(path + QStringLiteral(".pdf"), QStringLiteral("A4"), Unit::Centimetres, 5);
     const test::PdfFacts pdf = test::ReadPdf(path + QStringLiteral(".pdf"));
     QVERIFY(pdf.words.contains(QStringLiteral("D3")));
     // The date as ISO 8601, whatever the locale would write.
