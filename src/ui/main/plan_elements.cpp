@@ -53,10 +53,13 @@ std::optional<PlanChoice> ChoosePlan(QWidget* parent, const QString& title, floa
   auto* diameter = new QLineEdit(QLocale().toString(nec::DefaultTubeDiameterMm(frequencyMHz), 'g', kDigits));
   const EndAllowance offered = DefaultAllowance(unit);
   auto* allowance = new QLineEdit(QLocale().toString(offered.in(unit), 'g', kDigits));
+  diameter->setObjectName(QStringLiteral("diameter"));
+  allowance->setObjectName(QStringLiteral("allowance"));
   const QString symbol = QString::fromLatin1(UnitSymbol(unit).data());
   auto* problem = new QLabel;
   problem->setWordWrap(true);
   problem->setAccessibleName(QDialog::tr("Why the plan cannot be made"));
+  problem->setObjectName(QStringLiteral("problem"));
 
   auto* form = new QFormLayout;
   form->addRow(QDialog::tr("Number of &elements (%1 to %2):").arg(kFewestElements).arg(kMostElements), count);

@@ -82,6 +82,7 @@ struct UnitBlock {
   double point;
   double tapeEnd;
   double width;
+  bool shortHeads = false;  // "in" and "cm" where "Centimetres" would run into "Tape, mm"
 };
 // The value `exact` (as shown) and its tape reading of `value` in `unit`.
 void drawValue(QPainter& painter, const Row& row, double left, const UnitBlock& block, Unit unit,

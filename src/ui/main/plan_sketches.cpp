@@ -97,8 +97,14 @@ void drawTopView(QPainter& painter, const Frame& frame, const Plan& plan, const 
        << frame.point(mastX + kMastSize / 2, middle + kBoomWidth / 2 + kMastSize);
   painter.setBrush(QColor(kInk));
   painter.drawPolygon(mast);
-  label(painter, frame, {mastX + kMastSize, middle + kBoomWidth / 2, 40, kLabelHeight},
-        Qt::AlignLeft | Qt::AlignTop, QStringLiteral("mast"));
+  // On white, so that a tube passing behind it does not strike it out.
+  const QString mastWord = QStringLiteral("mast");
+  painter.setFont(frame.font(kLabelSize));
+  const QRectF mastLabel(frame.point(mastX + kMastSize / 2 + 1, middle + kBoomWidth / 2 + 1),
+                         QFontMetricsF(painter.font(), painter.device()).size(0, mastWord));
+  painter.fillRect(mastLabel, Qt::white);
+  painter.setPen(QColor(kInk));
+  painter.drawText(mastLabel, Qt::AlignLeft | Qt::AlignTop, mastWord);
   painter.setBrush(Qt::NoBrush);
 }
 

@@ -16,23 +16,24 @@ constexpr double kFractionGap = 2;
 
 // The cut list: the piece's name, how many, then four blocks: bolt centre
 // to bolt centre and cut, each in the user's unit and the other.
-constexpr double kCountCentre = 90;
-constexpr double kCountWidth = 24;
+constexpr double kCountCentre = 88;
+constexpr double kCountWidth = 32;
 constexpr double kCutBlocks = 104;
-constexpr UnitBlock kWide{27, 83, 101.5};
+constexpr UnitBlock kWide{27, 78, 101.5};
 
 // The boom's table: the element, the spacing in front of it, then its mark
 // from the boom's end in both units.
 constexpr double kSpacingPoint = 88;
 constexpr double kMarkBlocks = 112;
-constexpr UnitBlock kNarrow{26, 74, 94};
+constexpr UnitBlock kNarrow{26, 70, 94, true};
 // The holes: three positions along a tube, as the user's tape reads them.
 constexpr double kHoleBlocks = 90;
 constexpr double kHoleWidth = 70;
 constexpr double kHoleTapeEnd = 40;
 constexpr double kGap = 8;
 
-QString unitHeading(Unit unit) {
+QString unitHeading(Unit unit, bool shortHeads) {
+  if (shortHeads) return unit == Unit::Inches ? QStringLiteral("in") : QStringLiteral("cm");
   return unit == Unit::Inches ? QStringLiteral("Inches") : QStringLiteral("Centimetres");
 }
 QString tapeHeading(Unit unit) {
@@ -126,7 +127,7 @@ void drawValue(QPainter& painter, const Row& row, double left, const UnitBlock& 
 }
 
 void drawUnitHeads(QPainter& painter, const Row& row, double left, const UnitBlock& block, Unit unit) {
-  row.centred(painter, left + block.point, 2 * block.point, unitHeading(unit));
+  row.centred(painter, left + block.point, 2 * block.point, unitHeading(unit, block.shortHeads));
   row.centred(painter, left + block.tapeEnd, 2 * (block.width - block.tapeEnd), tapeHeading(unit));
 }
 
@@ -218,6 +219,7 @@ double drawBoomAndHoles(QPainter& painter, const Frame& frame, const Plan& plan,
     drawLine(QString::fromStdString(assembly.boom[i].name), spacing, mine.marks[i], others.marks[i]);
   }
   Row{frame, top, left, right}.rule(painter);
+  line = 0;  // a stripe would cover the rule above it
   drawLine(QStringLiteral("Boom, cut"), QString(), mine.cut, others.cut);
   drawLine(QStringLiteral("Mast point"), QString(), mine.mastPoint, others.mastPoint);
   Row{frame, top, left, right}.rule(painter);
