@@ -41,6 +41,7 @@ class TestWorkshop : public QObject {
         << Unit::Inches << QList<double>{30, 100, 40, 50} << "12 ft 1, 8 ft 1";
     QTest::newRow("all in one short length") << Unit::Centimetres << QList<double>{40, 50} << "1 m 1";
     QTest::newRow("one too long") << Unit::Centimetres << QList<double>{310, 150} << "2 m 1, longer 310";
+    QTest::newRow("longest first") << Unit::Inches << QList<double>{60, 60, 80, 80} << "12 ft 2";
     QTest::newRow("exactly full") << Unit::Centimetres << QList<double>{150, 150} << "3 m 1";
   }
   void stock() {
