@@ -65,8 +65,8 @@ struct Assembly {
   // In boom order. The positions are running sums of the stored spacings,
   // added in double precision so that no rounding builds up along the boom.
   std::vector<BoomMark> boom;
-  // From the reflector to the last director; the overhang for mounting at
-  // each end comes on top.
+  // From the reflector to the last director; the boom ends for the clamps
+  // come on top (workshop.h).
   double boomLength = 0;
   // Each element is one tube and two legs; only sizes that are used.
   std::vector<Piece> pieces;
