@@ -9,7 +9,7 @@ namespace quill {
 namespace {
 
 constexpr double kBoomEndInches = 2;
-constexpr double kBoomEndCm = 5;
+constexpr double kBoomEndCm = 5;  // the plan in inches keeps its 2 in in both columns
 constexpr double kCmPerMetre = 100;
 constexpr double kInchesPerFoot = 12;
 constexpr int kCornersPerElement = 2;

@@ -464,8 +464,8 @@ class TestCommandLine : public QObject {
 
   // Ten elements on one page of A4 or Letter, every word inside its
   // margins: D8's mark 2 in past 169.8411 in from the reflector (171.8411,
-  // "171 13/16") and 5 cm past 431.3964 cm (436.3964, 4364 mm); the boom cut
-  // with both ends (173.8411 in).
+  // "171 13/16"), the same 5.08 cm past 431.3964 cm (436.4764, 4365 mm);
+  // the boom cut with both ends (173.8411 in).
   void planForTenElements_data() {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("paper");
@@ -485,7 +485,7 @@ class TestCommandLine : public QObject {
     const quill::test::PdfFacts pdf = quill::test::ReadPdf(path);
     QCOMPARE(pdf.pages, 1);
     QCOMPARE(pdf.pageSize, paper);
-    for (const char* word : {"171.8411", "436.3964", "4364"}) QVERIFY2(pdf.words.count(word) == 1, word);
+    for (const char* word : {"171.8411", "436.4764", "4365"}) QVERIFY2(pdf.words.count(word) == 1, word);
     // The boom cut, in its table and the buying list, where it is longer
     // than 12 ft stock; D8 drawn and marked.
     QVERIFY(pdf.words.count("173.8411") == 3);

@@ -18,7 +18,7 @@ namespace {
 constexpr double kMarginMillimetres = 15;
 
 std::optional<RunTimeError> calculate(float frequencyMHz, Unit unit, int elements, double allowance,
-                                      const std::string& separator,
+                                      double boomEnd, const std::string& separator,
                                       std::array<QString, kResultBoxCount>& texts, BoxValues& values,
                                       Assembly& assembly, Boom& boom) {
   DesignValues scratch;
@@ -28,7 +28,7 @@ std::optional<RunTimeError> calculate(float frequencyMHz, Unit unit, int element
   for (std::size_t box = 0; box < kResultBoxCount; ++box) texts[box] = QString::fromStdString(shown[box]);
   values = ValuesOf(calculation);
   assembly = Assemble(values, elements, allowance);
-  boom = PlanBoom(assembly, BoomEnd(unit));
+  boom = PlanBoom(assembly, boomEnd);
   return std::nullopt;
 }
 
@@ -45,10 +45,12 @@ std::optional<PlanFailure> MakePlan(float frequencyMHz, Unit unit, const PlanCho
                                     const QLocale& locale, Plan& out) {
   const std::string separator = locale.decimalPoint().toStdString();
   out.allowance = choice.allowance.value_or(DefaultAllowance(unit));
+  // One boom end and one allowance, each in the plan's unit, in both columns.
+  const EndAllowance boomEnd{BoomEnd(unit), unit};
   for (const Unit each : {Unit::Inches, Unit::Centimetres}) {
     const bool inches = each == Unit::Inches;
     if (auto error = calculate(
-            frequencyMHz, each, choice.elements, out.allowance.in(each), separator,
+            frequencyMHz, each, choice.elements, out.allowance.in(each), boomEnd.in(each), separator,
             inches ? out.inches : out.centimetres, inches ? out.inchValues : out.centimetreValues,
             inches ? out.inchAssembly : out.centimetreAssembly, inches ? out.inchBoom : out.centimetreBoom))
       return PlanFailure{error, {}};
