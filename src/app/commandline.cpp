@@ -1,22 +1,14 @@
 #include "app/commandline.h"
 
 #include <QCommandLineParser>
-#include <QGuiApplication>
-#include <QLocale>
+#include <charconv>
+#include <cmath>
 #include <cstdlib>
 
-#include "app/errors.h"
-#include "app/exitstatus.h"
-#include "app/frequencytext.h"
+#include "app/optionnumber.h"
 #include "app/qtoptions.h"
 #include "app/version.h"
-#include "calc/format.h"
-#include "calc/necmodel.h"
-#include "calc/results.h"
-#include "io/savefile.h"
-#include "ui/common/forms.h"
-#include "ui/main/dimension_names.h"
-#include "ui/main/plan.h"
+#include "io/program.h"
 
 namespace quill::app {
 namespace {
@@ -61,6 +53,11 @@ struct Options {
       QStringLiteral("model"),
       QStringLiteral("Runs the NEC-2 model in nec2c and prints what the antenna will do: "
                      "feed impedance, SWR on 50 ohms, gain and front-to-back ratio.")};
+  QCommandLineOption allowance{
+      QStringLiteral("allowance"),
+      QStringLiteral("The tube left past each bolt's centre, in millimetres, on the plan and in the "
+                     "listings' cut lengths (default: 3/8 in with --unit in, 10 mm with --unit cm)."),
+      QStringLiteral("MM")};
   QCommandLineOption elements{QStringLiteral("elements"),
                               QStringLiteral("The number of elements of the model, the plan and the "
                                              "listings, %1 (default) to %2.")
@@ -69,17 +66,17 @@ struct Options {
                               QStringLiteral("N")};
 
   QList<QCommandLineOption> all() const {
-    return {help, version, frequency, unit, format, plan, nec, model, diameter, elements};
+    return {help, version, frequency, unit, format, plan, nec, model, diameter, allowance, elements};
   }
   QList<const QCommandLineOption*> calculationOnly() const {
-    return {&unit, &format, &plan, &nec, &model, &diameter, &elements};
+    return {&unit, &format, &plan, &nec, &model, &diameter, &allowance, &elements};
   }
-  QList<const QCommandLineOption*> necOnly() const { return {&diameter}; }
+  QList<const QCommandLineOption*> modelOnly() const { return {&diameter}; }
 
   // The option named `name` (without its dashes), or none.
   const QCommandLineOption* named(QStringView name) const {
-    for (const QCommandLineOption* option :
-         {&help, &version, &frequency, &unit, &format, &plan, &nec, &model, &diameter, &elements}) {
+    for (const QCommandLineOption* option : {&help, &version, &frequency, &unit, &format, &plan, &nec, &model,
+                                             &diameter, &allowance, &elements}) {
       if (option->names().contains(name)) return option;
     }
     return nullptr;
@@ -149,6 +146,7 @@ QString helpText(QCommandLineParser& parser) {
              "  quillcalc --frequency 146 --plan quillbeam-146.pdf\n"
              "  quillcalc --frequency 146 --plan - | lpr\n"
              "  quillcalc --frequency 146 --nec beam.nec --diameter 6\n"
+             "  quillcalc --frequency 432 --elements 6 --unit cm --allowance 10 --plan -\n"
              "  quillcalc --frequency 146 --model --elements 5 --format json\n");
 }
 
@@ -170,7 +168,7 @@ Request strayArgument(const QString& argument) {
 // Standard output takes one of the results, the plan and the model.
 QString sharedStandardOutput(const Request& request) {
   const bool plan = request.planFile == QLatin1String("-");
-  const bool model = request.nec && request.nec->file == QLatin1String("-");
+  const bool model = request.necFile == QLatin1String("-");
   if (plan && model) return QStringLiteral("--nec -: standard output already gets the plan");
   if (request.printResults && (plan || model))
     return QStringLiteral("%1 -: standard output already gets the results of --format")
@@ -178,8 +176,29 @@ QString sharedStandardOutput(const Request& request) {
   return {};
 }
 
+// --elements: a whole number of elements, in the locale's digits or 0-9.
+std::optional<int> readElements(const QString& text) {
+  const OptionNumber read = ReadOptionNumber(text, {}, {});
+  double count = 0;
+  if (!read.ok() ||
+      std::from_chars(read.number.data(), read.number.data() + read.number.size(), count).ec != std::errc())
+    return std::nullopt;
+  if (count != std::floor(count) || count < kFewestElements || count > kMostElements) return std::nullopt;
+  return static_cast<int>(count);
+}
+
+// The options that give one value, each at most once: a second --frequency
+// must not silently win over the first.
+QString givenTwice(const QCommandLineParser& parser, const Options& options) {
+  for (const QCommandLineOption& option : options.all()) {
+    if (!option.valueName().isEmpty() && parser.values(option).size() > 1)
+      return QStringLiteral("--%1: given more than once").arg(option.names().constLast());
+  }
+  return {};
+}
+
 // --frequency TEXT [--unit in|cm] [--format text|csv|json] [--plan FILE]
-// [--nec FILE [--diameter MM] [--elements N]]
+// [--nec FILE | --model] [--diameter MM] [--allowance MM] [--elements N]
 Request calculationRequest(const QCommandLineParser& parser, const Options& options, const Sorted& sorted) {
   if (!sorted.qt.isEmpty())
     return badUsage(QStringLiteral("%1: an option for the windows, which --frequency does not open")
@@ -188,9 +207,10 @@ Request calculationRequest(const QCommandLineParser& parser, const Options& opti
     return badUsage(QStringLiteral("%1: unknown option").arg(sorted.unknown.first()));
   if (!sorted.positional.isEmpty())
     return badUsage(QStringLiteral("%1: unexpected argument").arg(sorted.positional.first()));
+  if (const QString twice = givenTwice(parser, options); !twice.isEmpty()) return badUsage(twice);
   Request request;
   request.action = Request::Action::Calculate;
-  const FrequencyText frequency = ReadFrequency(parser.value(options.frequency));
+  const OptionNumber frequency = ReadFrequency(parser.value(options.frequency));
   if (!frequency.ok()) return badUsage(QStringLiteral("--frequency: ") + frequency.problem);
   request.frequency = frequency.number;
   if (parser.isSet(options.unit)) {
@@ -219,136 +239,55 @@ Request calculationRequest(const QCommandLineParser& parser, const Options& opti
       return badUsage(QStringLiteral("--plan: needs a file name, or - for standard output"));
   }
   if (parser.isSet(options.elements)) {
-    const QString count = parser.value(options.elements);
-    bool whole = false;
-    request.elements = count.trimmed().toInt(&whole);
-    if (!whole || request.elements < kFewestElements || request.elements > kMostElements) {
+    const std::optional<int> count = readElements(parser.value(options.elements));
+    if (!count) {
       return badUsage(QStringLiteral("--elements: '%1' is not a whole number from %2 to %3")
-                          .arg(count)
+                          .arg(parser.value(options.elements))
                           .arg(kFewestElements)
                           .arg(kMostElements));
     }
+    request.elements = *count;
   }
-  if (parser.isSet(options.model)) {
+  if (parser.isSet(options.diameter)) {
+    const OptionNumber diameter =
+        ReadOptionNumber(parser.value(options.diameter), "mm", QStringLiteral("a number of millimetres"));
+    if (!diameter.ok()) return badUsage(QStringLiteral("--diameter: ") + diameter.problem);
+    request.diameterMm = std::strtod(diameter.number.c_str(), nullptr);
+  }
+  if (parser.isSet(options.allowance)) {
+    const OptionNumber allowance =
+        ReadOptionNumber(parser.value(options.allowance), "mm", QStringLiteral("a number of millimetres"));
+    if (!allowance.ok()) return badUsage(QStringLiteral("--allowance: ") + allowance.problem);
+    request.allowanceMm = std::strtod(allowance.number.c_str(), nullptr);
+    if (!(*request.allowanceMm >= 0) || !std::isfinite(*request.allowanceMm))
+      return badUsage(
+          QStringLiteral("--allowance: '%1' is not 0 mm or more").arg(parser.value(options.allowance)));
+    if (parser.isSet(options.model))
+      return badUsage(
+          QStringLiteral("--allowance: --model cuts no pieces; use it with --plan or the listings"));
+  }
+  request.model = parser.isSet(options.model);
+  if (request.model) {
     if (parser.isSet(options.nec) || parser.isSet(options.plan) || parser.isSet(options.unit))
       return badUsage(QStringLiteral("--model: takes no --nec, --plan or --unit"));
-    auto value = [&parser](const QCommandLineOption& o) {
-      return parser.isSet(o) ? std::optional(parser.value(o)) : std::nullopt;
-    };
-    request.model = ModelCommand{QString::fromStdString(request.frequency), value(options.diameter),
-                                 value(options.elements), request.format};
   } else if (parser.isSet(options.nec)) {
-    NecCommand nec{QString::fromStdString(request.frequency), parser.value(options.nec), std::nullopt,
-                   std::nullopt};
-    if (nec.file.isEmpty())
+    request.necFile = parser.value(options.nec);
+    if (request.necFile.isEmpty())
       return badUsage(QStringLiteral("--nec: needs a file name, or - for standard output"));
-    if (parser.isSet(options.diameter)) nec.diameter = parser.value(options.diameter);
-    if (parser.isSet(options.elements)) nec.elements = parser.value(options.elements);
-    request.nec = nec;
-  } else {
-    for (const QCommandLineOption* option : options.necOnly()) {
+  } else if (request.planFile.isEmpty()) {
+    for (const QCommandLineOption* option : options.modelOnly()) {
       if (parser.isSet(*option))
-        return badUsage(QStringLiteral("--%1: needs --nec or --model").arg(option->names().constLast()));
+        return badUsage(
+            QStringLiteral("--%1: needs --nec, --model or --plan").arg(option->names().constLast()));
     }
   }
-  request.printResults = (request.planFile.isEmpty() && !request.nec) || parser.isSet(options.format);
+  request.printResults =
+      (request.planFile.isEmpty() && request.necFile.isEmpty()) || parser.isSet(options.format);
+  // The deck's wires are in metres: a unit there would be ignored.
+  if (parser.isSet(options.unit) && !request.printResults && request.planFile.isEmpty())
+    return badUsage(QStringLiteral("--unit: --nec writes no lengths in a unit; add --format or --plan"));
   if (const QString problem = sharedStandardOutput(request); !problem.isEmpty()) return badUsage(problem);
   return request;
-}
-
-std::string listing(const Request& request, const ResultList& list) {
-  switch (request.format) {
-    case Request::Format::Csv:
-      return ResultsAsCsv(list);
-    case Request::Format::Json:
-      return ResultsAsJson(list);
-    case Request::Format::Text:
-      break;
-  }
-  return ResultsAsText(list);
-}
-
-// The plan needs fonts and a paint engine, which need a QGuiApplication; the
-// offscreen platform gives one without any display, so it works over ssh.
-// Returns the run-time error or what kept the file from being written.
-QString writePlan(const Request& request, float frequencyMHz, std::optional<RunTimeError>& error) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  // Over ssh there is often no XDG_RUNTIME_DIR; the plan needs none, and a
-  // script should not hear about it.
-  static const QtMessageHandler previous =
-      qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& message) {
-        if (!message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR")))
-          previous(type, context, message);
-      });
-  static int argc = 1;
-  static char name[] = QUILLCALC_NAME;
-  static char* argv[] = {name, nullptr};
-  QGuiApplication application(argc, argv);
-  application.setApplicationName(kProgram);
-  application.setApplicationVersion(QStringLiteral(QUILLCALC_VERSION));
-  ui::installFontSubstitutes();
-  ui::Plan plan;
-  if (const auto failure =
-          ui::MakePlan(frequencyMHz, request.unit, {request.elements, {}, {}}, QLocale(), plan)) {
-    error = failure->error;
-    return failure->refusal;
-  }
-  return ui::WritePlanPdf(plan, request.planFile, QLocale());
-}
-
-int calculate(const Request& request) {
-  if (request.model) return RunModelCommand(*request.model);
-  // Both units' values are on the plan: the other one must not fail where
-  // this one passed (an overflow in centimetres only), after the model was
-  // written.
-  if (!request.planFile.isEmpty()) {
-    DesignValues scratch;
-    for (const Unit unit : {Unit::Inches, Unit::Centimetres}) {
-      if (const auto error = Calculate(scratch, request.frequency, unit).error) {
-        SayOnStderr(ErrorLine(*error));
-        return kExitCalculationFailed;
-      }
-    }
-    if (const std::string refusal = FrequencyRefusal(scratch.FrequencyMHz); !refusal.empty()) {
-      SayOnStderr(QStringLiteral("--frequency: ") + AsClause(QString::fromStdString(refusal)));
-      return kExitBadUsage;
-    }
-  }
-  // The model checks its own options first, then the frequency.
-  if (request.nec) {
-    if (const int status = RunNecCommand(*request.nec); status != kExitDone) return status;
-  }
-  DesignValues record;
-  const Calculation calculation = Calculate(record, request.frequency, request.unit);
-  if (calculation.error) {
-    SayOnStderr(ErrorLine(*calculation.error));
-    return kExitCalculationFailed;
-  }
-  if (!request.planFile.isEmpty()) {
-    std::optional<RunTimeError> error;
-    const QString problem = writePlan(request, record.FrequencyMHz, error);
-    if (error) {
-      SayOnStderr(ErrorLine(*error));
-      return kExitCalculationFailed;
-    }
-    if (!problem.isEmpty()) {
-      SayOnStderr(
-          QStringLiteral("--plan: cannot write %1: %2").arg(FileInMessage(request.planFile), problem));
-      return kExitOutputFailed;
-    }
-  }
-  if (request.printResults) {
-    const std::string text = listing(
-        request,
-        ListResults(record, request.unit, calculation, ui::form1::dimensionNames(), ".", request.elements));
-    const QString problem =
-        io::SaveFile(QStringLiteral("-"), QByteArrayView(text.data(), qsizetype(text.size())));
-    if (!problem.isEmpty()) {
-      SayOnStderr(QStringLiteral("cannot write the results to standard output: %1").arg(problem));
-      return kExitOutputFailed;
-    }
-  }
-  return kExitDone;
 }
 
 }  // namespace
@@ -388,7 +327,7 @@ Request ParseCommandLine(const QStringList& arguments) {
   if (parser.isSet(options.version)) {
     Request request;
     request.action = Request::Action::Version;
-    request.reply = QStringLiteral("%1 %2\n").arg(kProgram, QStringLiteral(QUILLCALC_VERSION));
+    request.reply = io::ProgramAndVersion() + QLatin1Char('\n');
     return request;
   }
   if (!sorted.missingValue.isEmpty())
@@ -402,32 +341,6 @@ Request ParseCommandLine(const QStringList& arguments) {
     return badUsage(QStringLiteral("%1: unknown option").arg(sorted.unknown.first()));
   if (!sorted.positional.isEmpty()) return strayArgument(sorted.positional.first());
   return {};
-}
-
-std::optional<int> HandleCommandLine(int argc, char* argv[]) {
-  QStringList arguments;
-  arguments.reserve(argc);
-  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
-  const Request request = ParseCommandLine(arguments);
-  switch (request.action) {
-    case Request::Action::Windows:
-      return std::nullopt;
-    case Request::Action::Help:
-    case Request::Action::Version: {
-      const QByteArray reply = request.reply.toLocal8Bit();
-      if (const QString problem = io::SaveFile(QStringLiteral("-"), reply); !problem.isEmpty()) {
-        SayOnStderr(QStringLiteral("cannot write to standard output: %1").arg(problem));
-        return kExitOutputFailed;
-      }
-      return kExitDone;
-    }
-    case Request::Action::BadUsage:
-      SayOnStderr(request.problem + QStringLiteral(" (Try '%1 --help')").arg(kProgram));
-      return kExitBadUsage;
-    case Request::Action::Calculate:
-      return calculate(request);
-  }
-  return std::nullopt;
 }
 
 }  // namespace quill::app

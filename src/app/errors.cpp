@@ -56,6 +56,10 @@ QString AsClause(QString sentence) {
   return sentence;
 }
 
+QString UsageLine(const QString& problem) {
+  return problem + QStringLiteral(" (Try '%1 --help')").arg(QStringLiteral(QUILLCALC_NAME));
+}
+
 QString FileInMessage(const QString& path) {
   return path == QLatin1String("-") ? QStringLiteral("standard output") : path;
 }

@@ -24,6 +24,10 @@ QString ErrorLine(const RunTimeError& error);
 // message of the command line is written: "quillcalc: ", then `line`.
 void SayOnStderr(const QString& line, std::FILE* to = stderr);
 
+// A usage error as every one is said: `problem`, then where to look,
+// " (Try 'quillcalc --help')".
+QString UsageLine(const QString& problem);
+
 // A window's sentence in the command line's style: lower case after the
 // prefix (but "NEC" stays), no full stop at the end.
 QString AsClause(QString sentence);

@@ -1,7 +1,7 @@
 #include <QApplication>
 
 #include "app/application.h"
-#include "app/commandline.h"
+#include "app/runcommand.h"
 #include "app/session.h"
 #include "app/windows.h"
 

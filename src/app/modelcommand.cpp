@@ -7,14 +7,14 @@
 #include "app/neccommand.h"
 #include "app/version.h"
 #include "calc/necreport.h"
+#include "io/program.h"
 
 namespace quill::app {
 
-int RunModelCommand(const ModelCommand& command, std::FILE* out, std::FILE* errors,
+int RunModelCommand(const Request& request, std::FILE* out, std::FILE* errors,
                     std::chrono::milliseconds limit) {
   int status = kExitDone;
-  std::optional<nec::Model> made =
-      ModelOfOptions(command.frequency, command.diameter, command.elements, errors, status);
+  std::optional<nec::Model> made = ModelOfRequest(request, errors, status);
   if (!made) return status;
 
   // QProcess wants an event dispatcher; a QCoreApplication gives one without
@@ -27,23 +27,13 @@ int RunModelCommand(const ModelCommand& command, std::FILE* out, std::FILE* erro
     core.emplace(argc, argv);
   }
   const io::NecOutcome outcome =
-      io::RunNec({std::move(*made), 50, QUILLCALC_NAME " " QUILLCALC_VERSION}, limit);
+      io::RunNec({std::move(*made), nec::kReferenceOhms, io::ProgramAndVersion().toStdString()}, limit);
   if (!outcome.results) {
     SayOnStderr(AsClause(outcome.failure), errors);
     return kExitModelFailed;
   }
-  std::string text;
-  switch (command.format) {
-    case ListingFormat::Csv:
-      text = nec::ModelAsCsv(*outcome.results);
-      break;
-    case ListingFormat::Json:
-      text = nec::ModelAsJson(*outcome.results);
-      break;
-    case ListingFormat::Text:
-      text = nec::ModelAsText(*outcome.results);
-      break;
-  }
+  const std::string text =
+      Listing(request.format, *outcome.results, nec::ModelAsText, nec::ModelAsCsv, nec::ModelAsJson);
   if (std::fputs(text.c_str(), out) < 0 || std::fflush(out) != 0) {
     SayOnStderr(QStringLiteral("cannot write the model's results to standard output"), errors);
     return kExitOutputFailed;

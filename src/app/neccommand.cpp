@@ -2,11 +2,10 @@
 
 #include "app/errors.h"
 #include "app/exitstatus.h"
-#include "app/version.h"
 #include "calc/necdeck.h"
 #include "calc/necmodel.h"
-#include "io/localenumber.h"
 #include "io/necrun.h"
+#include "io/program.h"
 
 namespace quill::app {
 namespace {
@@ -25,57 +24,32 @@ QString optionAt(nec::Problem problem) {
 
 }  // namespace
 
-std::optional<nec::Model> ModelOfOptions(const QString& frequency, const std::optional<QString>& diameterText,
-                                         const std::optional<QString>& elementsText, std::FILE* errors,
-                                         int& status) {
+std::optional<nec::Model> ModelOfRequest(const Request& request, std::FILE* errors, int& status) {
   status = kExitBadUsage;
-  std::optional<double> diameter;
-  if (diameterText) {
-    diameter = io::ReadLocaleNumber(*diameterText);
-    if (!diameter) {
-      SayOnStderr(QStringLiteral("--diameter: '%1' is not a number of millimetres").arg(*diameterText),
-                  errors);
-      return std::nullopt;
-    }
-  }
-  int elements = kFewestElements;
-  if (elementsText) {
-    bool ok = false;
-    elements = elementsText->trimmed().toInt(&ok);
-    if (!ok) {
-      SayOnStderr(QStringLiteral("--elements: '%1' is not a whole number from %2 to %3")
-                      .arg(*elementsText)
-                      .arg(kFewestElements)
-                      .arg(kMostElements),
-                  errors);
-      return std::nullopt;
-    }
-  }
-  nec::Outcome outcome = nec::BuildModel(frequency.toStdString(), diameter, elements);
+  nec::Outcome outcome = nec::BuildModel(request.frequency, request.diameterMm, request.elements);
   if (outcome.error) {
     SayOnStderr(ErrorLine(*outcome.error), errors);
     status = kExitCalculationFailed;
     return std::nullopt;
   }
   if (!outcome.model) {
-    SayOnStderr(
-        optionAt(outcome.problem) + QStringLiteral(": ") + AsClause(QString::fromStdString(outcome.message)),
-        errors);
+    SayOnStderr(UsageLine(optionAt(outcome.problem) + QStringLiteral(": ") +
+                          AsClause(QString::fromStdString(outcome.message))),
+                errors);
     return std::nullopt;
   }
   status = kExitDone;
   return std::move(outcome.model);
 }
 
-int RunNecCommand(const NecCommand& command, std::FILE* errors) {
+int RunNecCommand(const Request& request, std::FILE* errors) {
   int status = kExitDone;
-  const std::optional<nec::Model> model =
-      ModelOfOptions(command.frequency, command.diameter, command.elements, errors, status);
+  const std::optional<nec::Model> model = ModelOfRequest(request, errors, status);
   if (!model) return status;
 
-  const std::string deck = nec::Deck(*model, QUILLCALC_NAME " " QUILLCALC_VERSION);
-  if (const QString failure = io::SaveNecDeck(command.file, deck); !failure.isEmpty()) {
-    SayOnStderr(QStringLiteral("--nec: cannot write %1: %2").arg(FileInMessage(command.file), failure),
+  const std::string deck = nec::Deck(*model, io::ProgramAndVersion().toStdString());
+  if (const QString failure = io::SaveNecDeck(request.necFile, deck); !failure.isEmpty()) {
+    SayOnStderr(QStringLiteral("--nec: cannot write %1: %2").arg(FileInMessage(request.necFile), failure),
                 errors);
     return kExitOutputFailed;
   }

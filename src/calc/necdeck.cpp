@@ -29,7 +29,19 @@ std::string number(double value) {
 
 std::string inches(float value) { return FormatDimension(value); }
 
-std::string point(const Point& p) { return number(p.x) + ' ' + number(p.y) + ' ' + number(p.z); }
+// A length of the wires in millimetres, to the precision of the design's
+// single-precision inches: nine digits at most, so that a GW card keeps
+// within the 80 columns every NEC-2 reader takes (nec2c stops on longer
+// lines), at 1 MHz as at 30 GHz.
+std::string millimetres(double metres) {
+  char text[32];
+  const auto end = std::to_chars(text, text + sizeof text, static_cast<float>(metres * 1000)).ptr;
+  return std::string(text, end);
+}
+
+std::string point(const Point& p) {
+  return millimetres(p.x) + ' ' + millimetres(p.y) + ' ' + millimetres(p.z);
+}
 
 void comments(std::string& deck, const Model& model, std::string_view program) {
   auto card = [&deck](const std::string& text) { deck += "CM " + text + '\n'; };
@@ -45,9 +57,10 @@ void comments(std::string& deck, const Model& model, std::string_view program) {
   }
   card("A free-space model of straight, perfectly conducting wires. It leaves");
   card("out the boom, the coax and its choke, the feed insulator and the ground.");
-  card("GW in metres: x along the boom towards the directors, y along the tubes,");
-  card("z up. Fed at the driven element's left corner: tag " + std::to_string(model.sourceTag) +
-       ", segment " + std::to_string(model.sourceSegment) + '.');
+  card("GW in millimetres, which GS scales to metres: x along the boom towards");
+  card("the directors, y along the tubes, z up.");
+  card("Fed at the driven element's left corner: tag " + std::to_string(model.sourceTag) + ", segment " +
+       std::to_string(model.sourceSegment) + '.');
   card("FR: " + std::to_string(kSweepFrequencies) + " frequencies from 5 % below to 5 % above, in 0.25 %");
   card("steps. PT -1 leaves the currents out of the output; delete it to see them.");
 }
@@ -110,11 +123,12 @@ std::string Deck(const Model& model, std::string_view program) {
   std::string deck;
   comments(deck, model, program);
   deck += "CE\n";
-  const std::string radius = number(model.radius());
+  const std::string radius = millimetres(model.radius());
   for (const Wire& wire : model.wires()) {
     deck += "GW " + std::to_string(wire.tag) + ' ' + std::to_string(wire.segments) + ' ' + point(wire.from) +
             ' ' + point(wire.to) + ' ' + radius + '\n';
   }
+  deck += "GS 0 0 0.001\n";
   deck += "GE 0\n";
   // No current tables: they are most of nec2c's output and nothing here
   // reads them.
@@ -139,6 +153,7 @@ std::string DeckFault(std::string_view deck) {
     const std::string_view line = deck.substr(0, end);
     deck.remove_prefix(end == std::string_view::npos ? deck.size() : end + 1);
     if (line.empty() || line.front() == '#') continue;  // nec2c skips these
+    if (line.size() > kCardColumns) return "a card longer than " + std::to_string(kCardColumns) + " columns";
     const Card card = read(line);
     if (part == Part::Ended) return "cards after EN";
     if (part == Part::Comments) {
@@ -148,7 +163,9 @@ std::string DeckFault(std::string_view deck) {
         return "no CE card after the comments";
       }
     } else if (part == Part::Geometry) {
-      if (card.name == "GW") {
+      if (card.name == "GS") {
+        // A scale keeps the wires' proportions, which is all that is checked.
+      } else if (card.name == "GW") {
         if (std::string fault = wireFault(card, segmentsByTag); !fault.empty()) return fault;
       } else if (card.name == "GE") {
         part = Part::Program;

@@ -27,11 +27,15 @@ struct PatternPoint {
   double gainDbi = 0;     // total power gain; nec2c writes -999.99 where there is no power
 };
 
+// The impedance the SWR is taken against unless the user asks for another:
+// the coax most stations use.
+inline constexpr double kReferenceOhms = 50;
+
 struct Results {
   double designFrequencyMHz = 0;
   int elements = 0;
   double diameterMm = 0;
-  double referenceOhms = 50;
+  double referenceOhms = kReferenceOhms;
   std::vector<SweepPoint> sweep;      // in rising frequency; an odd count, centred on the design frequency
   std::vector<PatternPoint> pattern;  // at the design frequency, in rising azimuth
 

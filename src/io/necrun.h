@@ -36,7 +36,7 @@ struct NecOutcome {
 // against `referenceOhms`.
 struct NecJob {
   nec::Model model;
-  double referenceOhms = 50;
+  double referenceOhms = nec::kReferenceOhms;
   std::string program;
 };
 

@@ -1,6 +1,8 @@
 // --help and --version answer on stdout and exit before any window or display
 // is needed; --frequency calculates without a window, printing the results
 // or writing the plan; every other argument leaves the start-up as it was.
+#include <fcntl.h>
+#include <stdlib.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
@@ -342,12 +344,65 @@ class TestCommandLine : public QObject {
     row("diameter with a comma, German")
         << QStringList{f, "146", "--nec", "-", "--diameter", "6,5"} << "de_DE.UTF-8" << 0 << "CM "
         << "";
+    // Every option's number is read as --frequency's is, and every usage
+    // error says where to look.
     row("diameter, not a number") << QStringList{f, "146", "--nec", "-", "--diameter", "six"} << "" << 2 << ""
-                                  << "quillcalc: --diameter: 'six' is not a number of millimetres\n";
+                                  << usage("--diameter: 'six' is not a number of millimetres");
+    row("diameter with a comma, C") << QStringList{f, "146", "--nec", "-", "--diameter", "6,5"} << "C.UTF-8"
+                                    << 2 << ""
+                                    << usage(
+                                           "--diameter: '6,5' is not a number of millimetres"
+                                           "; write 6.5, with '.' as the decimal point");
+    row("diameter of no size") << QStringList{f, "146", "--nec", "-", "--diameter", "0"} << "" << 2 << ""
+                               << usage("--diameter: the tube diameter must be greater than 0 mm");
+    row("Arabic-Indic elements, Egypt") << QStringList{f, "١٤٦", "--elements", "٦", "--format", "json"}
+                                        << "ar_EG.UTF-8" << 0 << "{\"frequency_mhz\": 146"
+                                        << "";
+    row("elements not whole") << QStringList{f, "144", "--elements", "4.5"} << "" << 2 << ""
+                              << usage("--elements: '4.5' is not a whole number from 3 to 10");
+    row("second frequency") << QStringList{f, "144", f, "432"} << "" << 2 << ""
+                            << usage("--frequency: given more than once");
+    row("unit for the deck alone")
+        << QStringList{f, "144", "--nec", "-", "--unit", "cm"} << "" << 2 << ""
+        << usage("--unit: --nec writes no lengths in a unit; add --format or --plan");
+    row("unit for the deck's listing")
+        << QStringList{f, "144", "--nec", "/dev/null", "--unit", "cm", "--format", "csv"} << "" << 0
+        << "key,name,value,unit\n"
+        << "";
     row("11 elements") << QStringList{f, "144", "--elements", "11", "--format", "json"} << "" << 2 << ""
                        << usage("--elements: '11' is not a whole number from 3 to 10");
     row("2 elements") << QStringList{f, "144", "--elements", "2", "--plan", "x.pdf"} << "" << 2 << ""
                       << usage("--elements: '2' is not a whole number from 3 to 10");
+    // No plan outside 1 MHz to 30 GHz: one line, as the model says it.
+    row("plan for -146 MHz")
+        << QStringList{f, "-146", "--plan", "x.pdf"} << "" << 2 << ""
+        << "quillcalc: --frequency: a Quillbeam is built for 1 MHz to 30 GHz, not for -146 MHz\n";
+    row("plan for 31 GHz")
+        << QStringList{f, "31000", "--plan", "x.pdf"} << "" << 2 << ""
+        << "quillcalc: --frequency: a Quillbeam is built for 1 MHz to 30 GHz, not for 31000 MHz\n";
+    row("allowance below 0") << QStringList{f, "146", "--allowance", "-1"} << "" << 2 << ""
+                             << usage("--allowance: '-1' is not 0 mm or more");
+    row("allowance, not a number") << QStringList{f, "146", "--allowance", "ten"} << "" << 2 << ""
+                                   << usage("--allowance: 'ten' is not a number of millimetres");
+    row("allowance with the model")
+        << QStringList{f, "146", "--model", "--allowance", "10"} << "" << 2 << ""
+        << usage("--allowance: --model cuts no pieces; use it with --plan or the listings");
+    row("diameter with the plan") << QStringList{f, "146", "--plan", "/dev/null", "--diameter", "8"} << ""
+                                  << 0 << ""
+                                  << "";
+  }
+
+  // --allowance in millimetres, whatever the unit: 12.7 mm is 1/2 in past
+  // each bolt, twice on a tube and once on a leg.
+  void allowanceInListing() {
+    const Run run = RunProgram({"--frequency", "146", "--allowance", "12.7", "--format", "json"});
+    QCOMPARE(run.exitCode, 0);
+    const QJsonObject json = QJsonDocument::fromJson(run.out.toUtf8()).object();
+    QUILL_EXACT(json["allowance"].toDouble(), 0.5);
+    const QJsonArray pieces = json["pieces"].toArray();
+    QCOMPARE(pieces[0]["key"].toString(), QStringLiteral("reflector_tube"));
+    QUILL_EXACT(pieces[0]["cut_length"].toDouble(), 43.57534);  // 42.57534 + 2 x 0.5
+    QUILL_EXACT(pieces[1]["cut_length"].toDouble(), 21.78767);  // 21.28767 + 0.5
   }
   void commands() {
     QFETCH(QStringList, arguments);
@@ -442,6 +497,25 @@ class TestCommandLine : public QObject {
 
   // --plan: one page, vectors and embedded fonts, both units' values as text;
   // a failed calculation writes nothing and leaves an earlier file alone.
+  // A PDF on a terminal would fill it with binary noise: refused, as gzip
+  // refuses, with nothing written.
+  void planNotOnATerminal() {
+    const int terminal = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
+    QVERIFY(terminal >= 0 && grantpt(terminal) == 0 && unlockpt(terminal) == 0);
+    QProcess program;
+    program.setStandardOutputFile(QString::fromLocal8Bit(ptsname(terminal)));
+    program.start(QStringLiteral(QUILLCALC_TEST_PROGRAM), {"--frequency", "146", "--plan", "-"});
+    QVERIFY(program.waitForFinished(30000));
+    QCOMPARE(program.exitCode(), 2);
+    QCOMPARE(
+        QString::fromUtf8(program.readAllStandardError()),
+        QStringLiteral("quillcalc: --plan -: standard output is a terminal, which cannot show a PDF; send it "
+                       "to a file or a program (Try 'quillcalc --help')\n"));
+    char byte = 0;
+    QCOMPARE(read(terminal, &byte, 1), ssize_t(-1));  // nothing came
+    close(terminal);
+  }
+
   void plan() {
     QTemporaryDir dir;
     const QString path = dir.filePath("plan.pdf");

@@ -13,6 +13,7 @@
 #include <QTest>
 
 #include "app/modelcommand.h"
+#include "calc/elements.h"
 #include "fake_nec2c.h"
 #include "run_program.h"
 
@@ -63,6 +64,10 @@ class TestModelCommand : public QObject {
     QTest::newRow("146 MHz, 6 mm") << "146" << QStringList{"--diameter", "6"};
     QTest::newRow("432 MHz") << "432" << QStringList();
     QTest::newRow("50.1 MHz, 4 elements") << "50.1" << QStringList{"--elements", "4"};
+    // Every amateur band from 6 m to 3 cm, with the most elements, where
+    // the wires' numbers are longest.
+    for (const char* band : {"50", "144", "222", "432", "903", "1296", "2304", "3456", "5760", "10368"})
+      QTest::newRow(band) << band << QStringList{"--elements", QString::number(kMostElements)};
   }
   void numbersAreNec2cs() {
     QFETCH(QString, frequency);
@@ -72,6 +77,10 @@ class TestModelCommand : public QObject {
     QTemporaryDir dir;
     const QString deck = dir.filePath(QStringLiteral("beam.nec"));
     QCOMPARE(RunProgram(QStringList{"--frequency", frequency, "--nec", deck} + options).exitCode, 0);
+    QFile written(deck);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    for (const QByteArray& card : written.readAll().split('\n'))
+      QVERIFY2(card.size() <= 80, card.constData());  // as every NEC-2 reader takes them
     const ByHand byHand = runByHand(deck, dir.filePath(QStringLiteral("beam.out")));
 
     const test::Run run =
@@ -127,8 +136,9 @@ class TestModelCommand : public QObject {
     test::ModelEnvironment environment(fake.folder());
     std::FILE* outFile = std::fopen(qPrintable(out.fileName()), "w");
     std::FILE* errFile = std::fopen(qPrintable(err.fileName()), "w");
-    const int status = app::RunModelCommand({"146", std::nullopt, std::nullopt, app::ListingFormat::Text},
-                                            outFile, errFile, std::chrono::milliseconds(300));
+    app::Request request;
+    request.frequency = "146";
+    const int status = app::RunModelCommand(request, outFile, errFile, std::chrono::milliseconds(300));
     std::fclose(outFile);
     std::fclose(errFile);
     QCOMPARE(status, 4);

@@ -63,7 +63,7 @@ class TestNecCommand : public QObject {
     QTest::addColumn<QString>("said");
     const QString frequency = QStringLiteral("--frequency");
     QTest::newRow("diameter 0") << QStringList{frequency, "146", "--diameter", "0"} << 2
-                                << "--diameter: the tube diameter must be greater than 0 mm\n";
+                                << "--diameter: the tube diameter must be greater than 0 mm (Try";
     QTest::newRow("diameter not a number")
         << QStringList{frequency, "146", "--diameter", "six"} << 2 << "--diameter: 'six' is not a number";
     QTest::newRow("diameter too thick")

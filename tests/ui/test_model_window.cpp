@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QScopeGuard>
 #include <QSpinBox>
 #include <QTest>
 
@@ -99,6 +100,19 @@ class TestModelWindow : public QObject {
     QTRY_VERIFY_WITH_TIMEOUT(window->results() && window->results()->designFrequencyMHz == 222, kRunMs);
     QCOMPARE(window->results()->elements, 4);
     QVERIFY(window->results()->diameterMm == 5);
+  }
+
+  // Every number in one style in a locale that groups digits: 1331.64 MHz
+  // reads the same in the title, the summary and the plot's label.
+  void numbersWithoutGroupSeparators() {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    const auto restore = qScopeGuard([before = QLocale()] { QLocale::setDefault(before); });
+    calculate(form, QStringLiteral("1296"));
+    ModelWindow* window = open();
+    QTRY_VERIFY_WITH_TIMEOUT(window->results(), kRunMs);
+    QVERIFY2(window->windowTitle().endsWith(QStringLiteral(" 1296 MHz")), qPrintable(window->windowTitle()));
+    const QString lowest = window->summary().last()->text();
+    QVERIFY2(lowest.endsWith(QStringLiteral(" at 1331.64 MHz")), qPrintable(lowest));
   }
 
   // A bad value says why and runs nothing.

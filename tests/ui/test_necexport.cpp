@@ -134,7 +134,7 @@ class TestNecExport : public QObject {
     QCOMPARE(with, home.filePath(QStringLiteral("Documents")));
   }
 
-  void theMenuExportsTheLastCalculation() {
+  void theMenuExportsWhatTheWindowShows() {
     Form1* form = app::ShowMainWindow();
     QVERIFY(QTest::qWaitForWindowExposed(form));
     QAction* entry = nullptr;
@@ -143,24 +143,28 @@ class TestNecExport : public QObject {
     }
     QVERIFY(entry);
 
+    // What the window shows, as Copy results, the plan and the model have
+    // it: after a calculation that failed, still the last values on screen.
+    auto offered = [&entry, this] {
+      QString text;
+      QTimer::singleShot(0, this, [&text] {
+        auto* dialog = qobject_cast<NecExportDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        text = dialog->findChildren<QLabel*>().first()->text();
+        dialog->reject();
+      });
+      entry->trigger();
+      return text;
+    };
     form->Text2->setText(QStringLiteral("146"));
     form->Command1_Click();
-    QString offered;
-    QTimer::singleShot(0, this, [&offered] {
-      auto* dialog = qobject_cast<NecExportDialog*>(QApplication::activeModalWidget());
-      if (!dialog) return;
-      offered = dialog->findChildren<QLabel*>().first()->text();
-      dialog->reject();
-    });
-    entry->trigger();
-    QVERIFY2(offered.contains(QStringLiteral("146 MHz")), qPrintable(offered));
-
+    QVERIFY2(offered().contains(QStringLiteral("146 MHz")), qPrintable(offered()));
     form->Text2->setText(QStringLiteral("0"));
     form->Command1_Click();
     QCOMPARE(errors.size(), 1);
-    entry->trigger();  // would block in the dialog if it opened one
-    QCOMPARE(errors.size(), 2);
-    QCOMPARE(errors.last(), RunTimeError::divisionByZero());
+    const QString afterFailure = offered();
+    QVERIFY2(afterFailure.contains(QStringLiteral("146 MHz")), qPrintable(afterFailure));
+    QCOMPARE(errors.size(), 1);
   }
 };
 

@@ -7,10 +7,12 @@
 #include <cmath>
 
 #include "calc/necresults.h"
+#include "ui/common/numbers.h"
 #include "ui/model/plots.h"
 #include "ui/model/plots_draw.h"
 
 using namespace quill;
+using namespace quill::ui;
 using namespace quill::ui::plots;
 
 namespace {
@@ -121,7 +123,7 @@ class TestPlots : public QObject {
     const double step = NiceStep(high - low, most);
     QStringList texts;
     for (const double tick : Ticks(low, high, step))
-      texts << AxisNumber(QLocale(locale), tick, DecimalsFor(step));
+      texts << FixedNumber(QLocale(locale), tick, DecimalsFor(step));
     QCOMPARE(texts, labels);
   }
 

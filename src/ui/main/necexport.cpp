@@ -17,7 +17,9 @@
 #include "calc/necdeck.h"
 #include "io/localenumber.h"
 #include "io/necrun.h"
+#include "io/program.h"
 #include "io/savefile.h"
+#include "ui/common/numbers.h"
 
 namespace quill::ui {
 namespace {
@@ -25,8 +27,6 @@ namespace {
 const char kTitle[] = "Export NEC model";
 // Wide enough that a refusal wraps onto a few lines, not a dozen.
 constexpr int kDialogWidth = 380;
-// The diameter as first offered: three digits are as fine as tubes come.
-constexpr int kDiameterDigits = 3;
 
 // The diameter used last in this session, if any.
 std::optional<double>& lastDiameter() {
@@ -36,10 +36,6 @@ std::optional<double>& lastDiameter() {
 
 QString frequencyText(float frequencyMHz) {
   return QString::fromStdString(FormatDimension(frequencyMHz, QLocale().decimalPoint().toStdString()));
-}
-
-QString program() {
-  return QCoreApplication::applicationName() + QLatin1Char(' ') + QCoreApplication::applicationVersion();
 }
 
 }  // namespace
@@ -55,7 +51,7 @@ NecExportDialog::NecExportDialog(float frequencyMHz, QWidget* parent)
   about->setWordWrap(true);
 
   const double diameter = lastDiameter().value_or(nec::DefaultTubeDiameterMm(frequencyMHz));
-  diameter_ = new QLineEdit(QLocale().toString(diameter, 'g', kDiameterDigits));
+  diameter_ = new QLineEdit(PlainNumber(QLocale(), diameter));
   elements_ = new QLineEdit(QString::number(SessionElements()));
   auto* elementsHint =
       new QLabel(tr("3: reflector, driven element and D1, as drawn. A 4th is D2; "
@@ -84,17 +80,16 @@ NecExportDialog::NecExportDialog(float frequencyMHz, QWidget* parent)
 }
 
 void NecExportDialog::accept() {
-  const std::optional<double> diameter = io::ReadLocaleNumber(diameter_->text());
+  // A diameter that is not a number is refused by the model, in its words.
+  const double diameter = io::ReadLocaleNumber(diameter_->text()).value_or(std::nan(""));
   bool countOk = false;
   const int count = elements_->text().trimmed().toInt(&countOk);
   nec::Outcome outcome;
-  if (!diameter) {
-    outcome.message = "The tube diameter is not a number.";
-  } else if (!countOk) {
+  if (!countOk) {
     outcome.message = "The number of elements must be a whole number from " +
                       std::to_string(kFewestElements) + " to " + std::to_string(kMostElements) + ".";
   } else {
-    outcome = nec::BuildModel(frequencyMHz_, *diameter, count);
+    outcome = nec::BuildModel(frequencyMHz_, diameter, count);
   }
   if (!outcome.model) {
     // The dialog stays open and says why.
@@ -106,15 +101,14 @@ void NecExportDialog::accept() {
     return;
   }
   model_ = std::move(outcome.model);
-  lastDiameter() = *diameter;
+  lastDiameter() = diameter;
   SetSessionElements(count);
   QDialog::accept();
 }
 
 void NecExportDialog::forgetDiameter() { lastDiameter().reset(); }
 
-std::optional<RunTimeError> ExportNecModel(QWidget* parent) {
-  const float frequency = LastFrequency();
+std::optional<RunTimeError> ExportNecModel(float frequency, QWidget* parent) {
   // The frequency first: whether it can be calculated and modelled at all.
   const nec::Outcome check = nec::BuildModel(frequency, std::nullopt, kFewestElements);
   if (check.error) return check.error;
@@ -132,7 +126,8 @@ std::optional<RunTimeError> ExportNecModel(QWidget* parent) {
   const QString path = QFileDialog::getSaveFileName(parent, QString::fromLatin1(kTitle), suggested,
                                                     QObject::tr("NEC-2 card decks (*.nec);;All files (*)"));
   if (path.isEmpty()) return std::nullopt;
-  const QString failure = io::SaveNecDeck(path, nec::Deck(*dialog.model(), program().toStdString()));
+  const QString failure =
+      io::SaveNecDeck(path, nec::Deck(*dialog.model(), io::ProgramAndVersion().toStdString()));
   if (!failure.isEmpty()) {
     QMessageBox::warning(parent, QString::fromLatin1(kTitle),
                          QObject::tr("The model could not be written to %1: %2").arg(path, failure));

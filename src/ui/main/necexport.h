@@ -51,10 +51,11 @@ class NecExportDialog : public QDialog {
   std::optional<nec::Model> model_;
 };
 
-// The whole export from the main window: the model for the last calculation's
-// frequency, the dialog, the file dialog and the file. A frequency that the
-// calculation cannot take gives the run-time error "INCHES" would give, for
-// the caller to report; nothing is asked and nothing written then.
-std::optional<RunTimeError> ExportNecModel(QWidget* parent);
+// The whole export from the main window: the model for the frequency whose
+// values the window shows, the dialog, the file dialog and the file. A
+// frequency that the calculation cannot take gives the run-time error
+// "INCHES" would give, for the caller to report; nothing is asked and
+// nothing written then.
+std::optional<RunTimeError> ExportNecModel(float frequencyMHz, QWidget* parent);
 
 }  // namespace quill::ui

@@ -10,6 +10,7 @@
 #include "calc/format.h"
 #include "calc/necmodel.h"
 #include "calc/results.h"
+#include "io/program.h"
 #include "io/savefile.h"
 
 namespace quill::ui {
@@ -65,9 +66,8 @@ std::optional<PlanFailure> MakePlan(float frequencyMHz, Unit unit, const PlanCho
                   .arg(out.frequency)
                   .arg(out.elements())
                   .arg(QString::fromLatin1(UnitWord(unit).data()));
-  out.byline = QStringLiteral("%1 %2, %3")
-                   .arg(QCoreApplication::applicationName(), QCoreApplication::applicationVersion(),
-                        QDate::currentDate().toString(Qt::ISODate));
+  out.byline =
+      QStringLiteral("%1, %2").arg(io::ProgramAndVersion(), QDate::currentDate().toString(Qt::ISODate));
   return std::nullopt;
 }
 

@@ -170,7 +170,8 @@ bool ResultsMenu::savePdf(const QString& path) {
 
 void ResultsMenu::exportNecModel() {
   if (!form_->shown()) return;
-  if (const auto error = ExportNecModel(form_)) emit form_->runTimeError(*error);
+  if (const auto error = ExportNecModel(form_->shown()->frequencyMHz, form_))
+    emit form_->runTimeError(*error);
 }
 
 void ResultsMenu::showModel() {

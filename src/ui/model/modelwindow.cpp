@@ -15,13 +15,16 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <cmath>
 
 #include "calc/elements.h"
 #include "calc/format.h"
 #include "calc/necreport.h"
 #include "io/localenumber.h"
 #include "io/necrun.h"
+#include "io/program.h"
 #include "ui/common/look.h"
+#include "ui/common/numbers.h"
 #include "ui/model/plots.h"
 
 namespace quill::ui {
@@ -30,8 +33,6 @@ namespace {
 const char kTitle[] = "Model of the antenna";
 constexpr QSize kFirstSize{960, 720};
 constexpr QSize kSmallest{640, 560};
-// The diameter as first offered, as in the export dialog.
-constexpr int kDiameterDigits = 3;
 constexpr int kBusyWidth = 120;
 // Room in the input boxes for this many digits.
 constexpr int kInputDigits = 8;
@@ -40,12 +41,9 @@ constexpr double kValueScale = 1.2;
 const char* const kSummaryNames[] = {
     "Feed impedance:", "SWR:", "Gain towards the directors:", "Front-to-back ratio:", "Lowest SWR:"};
 
-// Numbers in the user's locale: what the summary shows.
-QString fixed(double value, int decimals) { return QLocale().toString(value, 'f', decimals); }
-// To the kHz, as the copied text gives it.
-QString mhz(double value) {
-  return QLocale().toString(QString::fromStdString(nec::KilohertzText(value)).toDouble(), 'g', 10);
-}
+QString fixed(double value, int decimals) { return FixedNumber(QLocale(), value, decimals); }
+QString mhz(double value) { return MhzNumber(QLocale(), value); }
+QString number(double value) { return PlainNumber(QLocale(), value); }
 
 QString impedance(const nec::SweepPoint& p) {
   return QStringLiteral("%1 %2 j%3 Ω")
@@ -64,7 +62,7 @@ ModelWindow::ModelWindow(QWidget* parent) : QWidget(parent), run_(new io::NecRun
   elements_ = new QSpinBox;
   elements_->setRange(kFewestElements, kMostElements);
   elements_->setValue(SessionElements());
-  reference_ = new QLineEdit(QLocale().toString(nec::Results{}.referenceOhms));
+  reference_ = new QLineEdit(number(nec::kReferenceOhms));
   runButton_ = new QPushButton(tr("&Run nec2c"));
   runButton_->setAutoDefault(true);
   copyButton_ = new QPushButton(tr("&Copy results"));
@@ -174,7 +172,7 @@ void ModelWindow::userSetDiameter() { userDiameter_ = true; }
 void ModelWindow::follow(float frequencyMHz) {
   frequencyMHz_ = frequencyMHz;
   if (!userDiameter_ && frequencyMHz_ > 0) {
-    diameter_->setText(QLocale().toString(nec::DefaultTubeDiameterMm(frequencyMHz_), 'g', kDiameterDigits));
+    diameter_->setText(number(nec::DefaultTubeDiameterMm(frequencyMHz_)));
   }
   if (elements_->value() != SessionElements()) {
     const QSignalBlocker quiet(elements_);
@@ -185,17 +183,16 @@ void ModelWindow::follow(float frequencyMHz) {
 
 void ModelWindow::runModel() {
   run_->stop();
-  const std::optional<double> diameter = io::ReadLocaleNumber(diameter_->text());
+  // A diameter that is not a number is refused by the model, in its words.
+  const double diameter = io::ReadLocaleNumber(diameter_->text()).value_or(std::nan(""));
   const std::optional<double> reference = io::ReadLocaleNumber(reference_->text());
   nec::Outcome outcome;
   QWidget* wrong = diameter_;
-  if (!diameter) {
-    outcome.message = "The tube diameter is not a number.";
-  } else if (!reference || !(*reference > 0) || !std::isfinite(*reference)) {
+  if (!reference || !(*reference > 0) || !std::isfinite(*reference)) {
     outcome.message = "The reference impedance must be a number of ohms greater than 0.";
     wrong = reference_;
   } else {
-    outcome = nec::BuildModel(frequencyMHz_, *diameter, elements_->value());
+    outcome = nec::BuildModel(frequencyMHz_, diameter, elements_->value());
     if (outcome.problem == nec::Problem::Elements) wrong = elements_;
   }
   if (!outcome.model) {
@@ -209,10 +206,7 @@ void ModelWindow::runModel() {
   setWindowTitle(tr("%1 – %2 MHz").arg(QString::fromLatin1(kTitle), mhz(frequencyMHz_)));
   showRunning(true);
   status_->setText(tr("nec2c is working out the model for %1 MHz…").arg(mhz(frequencyMHz_)));
-  run_->start(
-      {std::move(*outcome.model), *reference,
-       (QCoreApplication::applicationName() + QLatin1Char(' ') + QCoreApplication::applicationVersion())
-           .toStdString()});
+  run_->start({std::move(*outcome.model), *reference, io::ProgramAndVersion().toStdString()});
 }
 
 void ModelWindow::showRunning(bool running) {
@@ -228,10 +222,10 @@ void ModelWindow::showResults(const nec::Results& results) {
   status_->clear();
   heading_->setText(tr("A Quillbeam of %1 elements for %2 MHz, tubes %3 mm, at the design frequency:")
                         .arg(results.elements)
-                        .arg(mhz(results.designFrequencyMHz), QLocale().toString(results.diameterMm)));
+                        .arg(mhz(results.designFrequencyMHz), number(results.diameterMm)));
   const QStringList texts = {
       impedance(at),
-      tr("%1 on %2 Ω").arg(fixed(at.swr, 2), QLocale().toString(results.referenceOhms)),
+      tr("%1 on %2 Ω").arg(fixed(at.swr, 2), number(results.referenceOhms)),
       tr("%1 dBi").arg(fixed(at.gainDbi, 2)),
       tr("%1 dB").arg(fixed(at.frontToBackDb, 2)),
       tr("%1 at %2 MHz").arg(fixed(lowest.swr, 2), mhz(lowest.frequencyMHz)),

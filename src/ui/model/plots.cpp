@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "calc/necreport.h"
+#include "ui/common/numbers.h"
 #include "ui/model/plots_draw.h"
 
 namespace quill::ui {
@@ -61,12 +62,7 @@ void drawLowest(QPainter& painter, const FrequencyFrame& frame, const nec::Resul
   const QFontMetricsF metrics(painter.font());
   const double mark = kMarkLines * metrics.height(), digit = metrics.horizontalAdvance(QLatin1Char('0'));
   DrawMark(painter, QPointF(frame.x(lowest.frequencyMHz), SwrY(frame.area, lowest.swr)), mark, inks);
-  // The frequency to the kHz, as the window's summary gives it.
-  QLocale plain = locale;
-  plain.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
-  const QString swr = AxisNumber(locale, lowest.swr, 2),
-                mhz = plain.toString(
-                    QString::fromStdString(nec::KilohertzText(lowest.frequencyMHz)).toDouble(), 'g', 10);
+  const QString swr = FixedNumber(locale, lowest.swr, 2), mhz = MhzNumber(locale, lowest.frequencyMHz);
   const QRectF room = rightOfDesign(frame.area, metrics, results, locale).adjusted(mark + digit, 0, 0, 0);
   QString text;
   for (const QString& candidate :
@@ -108,7 +104,7 @@ void drawImpedanceGrid(QPainter& painter, const ImpedanceFrame& frame, const Ink
   const QRectF& area = frame.frequency.area;
   std::vector<std::pair<double, QString>> ticks;
   for (const double ohms : Ticks(frame.scale.low, frame.scale.high, frame.scale.step))
-    ticks.emplace_back(frame.scale.y(area, ohms), AxisNumber(locale, ohms, DecimalsFor(frame.scale.step)));
+    ticks.emplace_back(frame.scale.y(area, ohms), FixedNumber(locale, ohms, DecimalsFor(frame.scale.step)));
   DrawValueGrid(painter, area, ticks, inks);
   // X = 0 is resonance: the line X crosses there is drawn in ink, not grid.
   const double zero = frame.scale.y(area, 0);
@@ -174,6 +170,15 @@ ResultsPlot::ResultsPlot(const QString& name, const QString& description, Lines 
   setAttribute(Qt::WA_OpaquePaintEvent);  // the ground is painted whole
 }
 
+void ResultsPlot::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  const Inks inks = InksOf(*this);
+  painter.fillRect(rect(), inks.base);
+  if (!hasSomethingToShow()) return DrawPlaceholder(painter, rect(), inks, nothingToShow());
+  painter.setRenderHint(QPainter::Antialiasing);
+  paintResults(painter, inks);
+}
+
 QSize ResultsPlot::inLines(Lines size) const {
   const double line = QFontMetricsF(font()).height();
   return {int(std::ceil(size.across * line)), int(std::ceil(size.upright * line))};
@@ -199,14 +204,11 @@ SwrPlot::SwrPlot(QWidget* parent)
              "The summary gives the numbers."),
           {kHintWidthLines, kHintHeightLines}, {kLeastWidthLines, kLeastHeightLines}, parent) {}
 
-void SwrPlot::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
-  const Inks inks = InksOf(*this);
-  painter.fillRect(rect(), inks.base);
-  if (results().sweep.empty()) return DrawPlaceholder(painter, rect(), inks, tr("No SWR to show"));
+QString SwrPlot::nothingToShow() const { return tr("No SWR to show"); }
+
+void SwrPlot::paintResults(QPainter& painter, const Inks& inks) {
   const FrequencyFrame frame = SwrLayout(*this, results());
   if (!frame.usable()) return;
-  painter.setRenderHint(QPainter::Antialiasing);
   drawSwrGrid(painter, frame, inks, locale());
   DrawFrequencyAxis(painter, frame, inks, locale());
   DrawAxisTitle(painter, frame.area, tr("SWR (%1 Ω)").arg(ShortNumber(locale(), results().referenceOhms)),
@@ -224,14 +226,11 @@ ImpedancePlot::ImpedancePlot(QWidget* parent)
              "frequency marked. The summary gives the numbers."),
           {kHintWidthLines, kHintHeightLines}, {kLeastWidthLines, kLeastHeightLines}, parent) {}
 
-void ImpedancePlot::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
-  const Inks inks = InksOf(*this);
-  painter.fillRect(rect(), inks.base);
-  if (results().sweep.empty()) return DrawPlaceholder(painter, rect(), inks, tr("No impedance to show"));
+QString ImpedancePlot::nothingToShow() const { return tr("No impedance to show"); }
+
+void ImpedancePlot::paintResults(QPainter& painter, const Inks& inks) {
   const ImpedanceFrame frame = ImpedanceLayout(*this, results());
   if (!frame.frequency.usable()) return;
-  painter.setRenderHint(QPainter::Antialiasing);
   drawImpedanceGrid(painter, frame, inks, locale());
   DrawFrequencyAxis(painter, frame.frequency, inks, locale());
   DrawAxisTitle(painter, frame.frequency.area, tr("R, X (Ω)"), inks);

@@ -6,11 +6,16 @@
 // given and paints them with the widget's own font and palette, so they scale
 // with the window and read on light and dark desktops alike.
 
+#include <QPainter>
 #include <QWidget>
 
 #include "calc/necresults.h"
 
 namespace quill::ui {
+
+namespace plots {
+struct Inks;
+}
 
 // What the three plots share: a copy of the results they are given, which
 // setResults() replaces and clear() empties, each time with a repaint, and
@@ -34,6 +39,15 @@ class ResultsPlot : public QWidget {
   ResultsPlot(const QString& name, const QString& description, Lines hint, Lines least, QWidget* parent);
   const nec::Results& results() const { return results_; }
 
+  // Every plot paints the same way: the ground, then either a line that
+  // says there is nothing to show, or the plot itself, antialiased.
+  void paintEvent(QPaintEvent* event) final;
+  // What the plot shows, if the results hold it.
+  virtual bool hasSomethingToShow() const { return !results_.sweep.empty(); }
+  // The sentence when they do not.
+  virtual QString nothingToShow() const = 0;
+  virtual void paintResults(QPainter& painter, const plots::Inks& inks) = 0;
+
  private:
   QSize inLines(Lines size) const;
 
@@ -49,7 +63,8 @@ class SwrPlot : public ResultsPlot {
   explicit SwrPlot(QWidget* parent = nullptr);
 
  protected:
-  void paintEvent(QPaintEvent* event) override;
+  QString nothingToShow() const override;
+  void paintResults(QPainter& painter, const plots::Inks& inks) override;
 };
 
 // R and X against frequency, on one scale with a legend and a zero line.
@@ -59,7 +74,8 @@ class ImpedancePlot : public ResultsPlot {
   explicit ImpedancePlot(QWidget* parent = nullptr);
 
  protected:
-  void paintEvent(QPaintEvent* event) override;
+  QString nothingToShow() const override;
+  void paintResults(QPainter& painter, const plots::Inks& inks) override;
 };
 
 // The horizontal-plane radiation pattern, polar, in dBi, with azimuth 0
@@ -70,7 +86,9 @@ class PatternPlot : public ResultsPlot {
   explicit PatternPlot(QWidget* parent = nullptr);
 
  protected:
-  void paintEvent(QPaintEvent* event) override;
+  bool hasSomethingToShow() const override { return !results().pattern.empty(); }
+  QString nothingToShow() const override;
+  void paintResults(QPainter& painter, const plots::Inks& inks) override;
 };
 
 }  // namespace quill::ui

@@ -12,6 +12,8 @@
 #include <numbers>
 #include <tuple>
 
+#include "ui/common/numbers.h"
+
 namespace quill::ui::plots {
 namespace {
 
@@ -72,8 +74,8 @@ FrequencyFrame frequencyFrame(const QWidget& plot, const nec::Results& results, 
   const double line = lineOf(plot), digit = digitOf(plot);
   // Room for "-000" at least, so that the SWR and impedance plots, stacked,
   // usually have their frequency axes in line.
-  leftLabelWidth = std::max(leftLabelWidth,
-                            QFontMetricsF(plot.font()).horizontalAdvance(AxisNumber(plot.locale(), -888, 0)));
+  leftLabelWidth = std::max(
+      leftLabelWidth, QFontMetricsF(plot.font()).horizontalAdvance(FixedNumber(plot.locale(), -888, 0)));
   FrequencyFrame frame;
   const QRectF all = QRectF(plot.rect());
   frame.area = all.adjusted(leftLabelWidth + kLeftPadDigits * digit, kTopLines * line, -kRightDigits * digit,
@@ -87,69 +89,6 @@ FrequencyFrame frequencyFrame(const QWidget& plot, const nec::Results& results, 
 constexpr double kWildOhms = 1e6;
 
 }  // namespace
-
-double SwrFraction(double swr) {
-  if (std::isnan(swr)) return NAN;
-  if (swr <= 1) return 0;
-  return std::min(std::log(swr) / std::log(kSwrTop), kSwrOffScale);
-}
-
-double PatternOuter(const std::vector<nec::PatternPoint>& pattern) {
-  double most = -INFINITY;
-  for (const nec::PatternPoint& point : pattern) {
-    if (finite(point.gainDbi) && point.gainDbi > kNoPower) most = std::max(most, point.gainDbi);
-  }
-  if (!finite(most)) return NAN;
-  return std::ceil(most / kOuterStep) * kOuterStep;
-}
-
-double PatternFraction(double gainDbi, double outerDbi) {
-  if (!finite(gainDbi) || !finite(outerDbi) || gainDbi <= kNoPower) return 0;
-  return std::clamp((gainDbi - (outerDbi - kPatternRange)) / kPatternRange, 0.0, 1.0);
-}
-
-QPointF PolarPoint(QPointF centre, double radius, double azimuthDeg, double fraction) {
-  const double angle = azimuthDeg * std::numbers::pi / 180;
-  return {centre.x() - radius * fraction * std::sin(angle), centre.y() - radius * fraction * std::cos(angle)};
-}
-
-double NiceStep(double span, int most) {
-  if (!finite(span) || span <= 0) return 1;
-  most = std::max(most, 1);
-  const double rough = span / most;
-  const double power = std::pow(10, std::floor(std::log10(rough)));
-  for (const double factor : {1.0, 2.0, 5.0, 10.0}) {
-    if (factor * power >= rough * (1 - 1e-9)) return factor * power;
-  }
-  return 10 * power;
-}
-
-std::vector<double> Ticks(double low, double high, double step) {
-  std::vector<double> ticks;
-  if (!finite(low) || !finite(high) || !finite(step) || step <= 0) return ticks;
-  // Counted in whole steps, so that no rounding creeps along the axis and
-  // the tick at zero is zero, not 1e-15.
-  const double first = std::ceil(low / step - 1e-9), last = std::floor(high / step + 1e-9);
-  for (double k = first; k <= last && ticks.size() < 100; ++k) ticks.push_back(k * step);
-  return ticks;
-}
-
-int DecimalsFor(double step) {
-  if (!finite(step) || step <= 0 || step >= 1) return 0;
-  return std::min(6, int(std::ceil(-std::log10(step) - 1e-9)));
-}
-
-QString AxisNumber(const QLocale& locale, double value, int decimals) {
-  QLocale plain = locale;
-  plain.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
-  return plain.toString(value, 'f', decimals);
-}
-
-QString ShortNumber(const QLocale& locale, double value) {
-  QLocale plain = locale;
-  plain.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
-  return plain.toString(value, 'g', 5);
-}
 
 Inks InksOf(const QWidget& plot) {
   const QPalette& palette = plot.palette();
@@ -178,11 +117,9 @@ double Contrast(QRgb a, QRgb b) {
 }
 
 QString DesignText(const QLocale& locale, double designMHz) {
-  // Six digits, as the user may have typed them (1296.25), where nec2c
-  // prints the sweep's frequencies with five.
-  QLocale plain = locale;
-  plain.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
-  return QObject::tr("%1 MHz").arg(plain.toString(designMHz, 'g', 6));
+  // To the kHz, as the user may have typed it (1296.25), where nec2c
+  // prints the sweep's frequencies with five digits.
+  return QObject::tr("%1 MHz").arg(MhzNumber(locale, designMHz));
 }
 
 double DesignMHz(const nec::Results& results) {
@@ -221,8 +158,8 @@ ImpedanceFrame ImpedanceLayout(const QWidget& plot, const nec::Results& results)
   const QFontMetricsF metrics(plot.font());
   double widest = 0;
   for (const double tick : Ticks(scale.low, scale.high, scale.step)) {
-    widest =
-        std::max(widest, metrics.horizontalAdvance(AxisNumber(plot.locale(), tick, DecimalsFor(scale.step))));
+    widest = std::max(widest,
+                      metrics.horizontalAdvance(FixedNumber(plot.locale(), tick, DecimalsFor(scale.step))));
   }
   frame.frequency = frequencyFrame(plot, results, widest);
   return frame;
@@ -253,7 +190,7 @@ void DrawFrequencyAxis(QPainter& painter, const FrequencyFrame& frame, const Ink
   // As many labels as fit side by side, judged by the widest of them; a
   // step under 1 MHz makes them longer by its decimals, so judge again.
   auto stepFor = [&](int decimals, double& room) {
-    room = metrics.horizontalAdvance(AxisNumber(locale, frame.highMHz, decimals)) + kLabelGapDigits * digit;
+    room = metrics.horizontalAdvance(FixedNumber(locale, frame.highMHz, decimals)) + kLabelGapDigits * digit;
     return NiceStep(frame.highMHz - frame.lowMHz, std::max(1, int(area.width() / room)));
   };
   double room = 0;
@@ -267,7 +204,7 @@ void DrawFrequencyAxis(QPainter& painter, const FrequencyFrame& frame, const Ink
     painter.setPen(QPen(inks.text, kGridWidth));
     painter.drawLine(QPointF(x, area.bottom()), QPointF(x, area.bottom() + kTickLength * line));
     const QRectF label(x - room, area.bottom() + kTickLength * line, 2 * room, line);
-    painter.drawText(label, Qt::AlignHCenter | Qt::AlignTop, AxisNumber(locale, mhz, decimals));
+    painter.drawText(label, Qt::AlignHCenter | Qt::AlignTop, FixedNumber(locale, mhz, decimals));
   }
   painter.setPen(QPen(inks.text, kGridWidth));
   painter.drawLine(area.bottomLeft(), area.bottomRight());

@@ -5,6 +5,7 @@
 #include <QPolygonF>
 #include <cmath>
 
+#include "ui/common/numbers.h"
 #include "ui/model/plots.h"
 #include "ui/model/plots_draw.h"
 
@@ -26,7 +27,7 @@ constexpr double kCurveWidth = 2;
 constexpr int kFillAlpha = 48;
 
 QString degrees(const QLocale& locale, double deg) {
-  return QObject::tr("%1°").arg(AxisNumber(locale, deg, 0));
+  return QObject::tr("%1°").arg(FixedNumber(locale, deg, 0));
 }
 
 void drawRings(QPainter& painter, const PolarFrame& frame, const Inks& inks) {
@@ -53,7 +54,7 @@ void drawRingLabels(QPainter& painter, const PolarFrame& frame, const Inks& inks
   for (double down = 0; down < kPatternRange; down += step) {
     const double gain = frame.outerDbi - down;
     const QString text =
-        down == 0 ? QObject::tr("%1 dBi").arg(AxisNumber(locale, gain, 0)) : AxisNumber(locale, gain, 0);
+        down == 0 ? QObject::tr("%1 dBi").arg(FixedNumber(locale, gain, 0)) : FixedNumber(locale, gain, 0);
     QRectF box(0, 0, metrics.horizontalAdvance(text) + metrics.horizontalAdvance(QLatin1Char(' ')),
                metrics.height());
     box.moveCenter(
@@ -118,8 +119,8 @@ void drawMaximum(QPainter& painter, const PolarFrame& frame, const nec::Results&
              kMarkLines * line, inks);
     texts = {
         QObject::tr("Maximum %1 dBi at %2")
-            .arg(AxisNumber(locale, best->gainDbi, 2), degrees(locale, best->azimuthDeg)),
-        QObject::tr("Centre: %1 dBi or less").arg(AxisNumber(locale, frame.outerDbi - kPatternRange, 0))};
+            .arg(FixedNumber(locale, best->gainDbi, 2), degrees(locale, best->azimuthDeg)),
+        QObject::tr("Centre: %1 dBi or less").arg(FixedNumber(locale, frame.outerDbi - kPatternRange, 0))};
   }
   painter.setPen(inks.text);
   QRectF box(0, frame.centre.y() + frame.radius + 1.3 * line, painter.device()->width(), line);
@@ -138,14 +139,11 @@ PatternPlot::PatternPlot(QWidget* parent)
                      "design frequency, towards the directors at the top. The summary gives the numbers."),
                   {kHintLines, kHintLines}, {kLeastLines, kLeastLines}, parent) {}
 
-void PatternPlot::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
-  const Inks inks = InksOf(*this);
-  painter.fillRect(rect(), inks.base);
-  if (results().pattern.empty()) return DrawPlaceholder(painter, rect(), inks, tr("No pattern to show"));
+QString PatternPlot::nothingToShow() const { return tr("No pattern to show"); }
+
+void PatternPlot::paintResults(QPainter& painter, const Inks& inks) {
   const PolarFrame frame = PatternLayout(*this, results());
   if (frame.radius < 8) return;
-  painter.setRenderHint(QPainter::Antialiasing);
   drawRings(painter, frame, inks);
   drawCompass(painter, frame, inks, locale());
   drawPattern(painter, frame, results());

@@ -1,4 +1,4 @@
-#include "app/frequencytext.h"
+#include "app/optionnumber.h"
 
 #include <algorithm>
 #include <string_view>
@@ -43,20 +43,20 @@ bool wholeNumber(std::string_view text, std::string_view point, std::string& asc
 
 }  // namespace
 
-FrequencyText ReadFrequency(const QString& text, const QLocale& locale) {
+OptionNumber ReadOptionNumber(const QString& text, std::string_view unit, const QString& what,
+                              const QLocale& locale) {
   // Blanks are skipped wherever they are, as the box skips them.
   std::string compact = ui::WithAsciiDigits(text, locale);
   compact.erase(std::remove_if(compact.begin(), compact.end(), isBlank), compact.end());
-  constexpr std::string_view kUnit = "mhz";
-  if (compact.size() > kUnit.size() && std::equal(kUnit.begin(), kUnit.end(), compact.end() - kUnit.size(),
-                                                  [](char unit, char c) { return unit == (c | 0x20); }))
-    compact.resize(compact.size() - kUnit.size());
-
+  if (!unit.empty() && compact.size() > unit.size() &&
+      std::equal(unit.begin(), unit.end(), compact.end() - unit.size(),
+                 [](char u, char c) { return u == (c | 0x20); }))
+    compact.resize(compact.size() - unit.size());
   const std::string point = locale.decimalPoint().toStdString();
-  FrequencyText read;
+  OptionNumber read;
   if (wholeNumber(compact, point == "." ? "" : point, read.number)) return read;
   read.number.clear();
-  read.problem = QStringLiteral("'%1' is not a number of MHz").arg(text);
+  read.problem = QStringLiteral("'%1' is not %2").arg(text, what);
   // A decimal comma where the locale writes none.
   std::string withPoint = compact;
   std::replace(withPoint.begin(), withPoint.end(), ',', '.');
