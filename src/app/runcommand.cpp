@@ -75,7 +75,7 @@ int calculate(const Request& request) {
       }
     }
     if (const std::string refusal = FrequencyRefusal(scratch.FrequencyMHz); !refusal.empty()) {
-      SayOnStderr(QStringLiteral("--frequency: ") + AsClause(QString::fromStdString(refusal)));
+      SayOnStderr(UsageLine(QStringLiteral("--frequency: ") + AsClause(QString::fromStdString(refusal))));
       return kExitBadUsage;
     }
   }
