@@ -53,6 +53,11 @@ struct Options {
       QStringLiteral("model"),
       QStringLiteral("Runs the NEC-2 model in nec2c and prints what the antenna will do: "
                      "feed impedance, SWR on 50 ohms, gain and front-to-back ratio.")};
+  QCommandLineOption allowance{
+      QStringLiteral("allowance"),
+      QStringLiteral("The tube left past each bolt's centre, in millimetres, on the plan and in the "
+                     "listings' cut lengths (default: 3/8 in with --unit in, 10 mm with --unit cm)."),
+      QStringLiteral("MM")};
   QCommandLineOption elements{QStringLiteral("elements"),
                               QStringLiteral("The number of elements of the model, the plan and the "
                                              "listings, %1 (default) to %2.")
@@ -75,18 +80,20 @@ struct Options {
       QStringLiteral("MM")};
 
   QList<QCommandLineOption> all() const {
-    return {help,  version,  frequency, unit, format,   plan,     nec,
-            model, diameter, elements,  trim, measured, tolerance};
+    return {help,  version,  frequency, unit,     format, plan,     nec,
+            model, diameter, allowance, elements, trim,   measured, tolerance};
   }
   QList<const QCommandLineOption*> calculationOnly() const {
-    return {&unit, &format, &plan, &nec, &model, &diameter, &elements, &trim, &measured, &tolerance};
+    return {&unit,      &format,   &plan, &nec,      &model,    &diameter,
+            &allowance, &elements, &trim, &measured, &tolerance};
   }
   QList<const QCommandLineOption*> modelOnly() const { return {&diameter}; }
 
   // The option named `name` (without its dashes), or none.
   const QCommandLineOption* named(QStringView name) const {
-    for (const QCommandLineOption* option : {&help, &version, &frequency, &unit, &format, &plan, &nec, &model,
-                                             &diameter, &elements, &trim, &measured, &tolerance}) {
+    for (const QCommandLineOption* option :
+         {&help, &version, &frequency, &unit, &format, &plan, &nec, &model, &diameter, &allowance, &elements,
+          &trim, &measured, &tolerance}) {
       if (option->names().contains(name)) return option;
     }
     return nullptr;
@@ -156,6 +163,7 @@ QString helpText(QCommandLineParser& parser) {
              "  quillcalc --frequency 146 --plan quillbeam-146.pdf\n"
              "  quillcalc --frequency 146 --plan - | lpr\n"
              "  quillcalc --frequency 146 --nec beam.nec --diameter 6\n"
+             "  quillcalc --frequency 432 --elements 6 --unit cm --allowance 10 --plan -\n"
              "  quillcalc --frequency 146 --model --elements 5 --format json\n"
              "  quillcalc --frequency 146 --model --trim --measured sweep.s1p --tolerance 3\n");
 }
@@ -208,7 +216,7 @@ QString givenTwice(const QCommandLineParser& parser, const Options& options) {
 }
 
 // --frequency TEXT [--unit in|cm] [--format text|csv|json] [--plan FILE]
-// [--nec FILE | --model] [--diameter MM] [--elements N]
+// [--nec FILE | --model] [--diameter MM] [--allowance MM] [--elements N]
 Request calculationRequest(const QCommandLineParser& parser, const Options& options, const Sorted& sorted) {
   if (!sorted.qt.isEmpty())
     return badUsage(QStringLiteral("%1: an option for the windows, which --frequency does not open")
@@ -264,6 +272,18 @@ Request calculationRequest(const QCommandLineParser& parser, const Options& opti
     if (!diameter.ok()) return badUsage(QStringLiteral("--diameter: ") + diameter.problem);
     request.diameterMm = std::strtod(diameter.number.c_str(), nullptr);
   }
+  if (parser.isSet(options.allowance)) {
+    const OptionNumber allowance =
+        ReadOptionNumber(parser.value(options.allowance), "mm", QStringLiteral("a number of millimetres"));
+    if (!allowance.ok()) return badUsage(QStringLiteral("--allowance: ") + allowance.problem);
+    request.allowanceMm = std::strtod(allowance.number.c_str(), nullptr);
+    if (!(*request.allowanceMm >= 0) || !std::isfinite(*request.allowanceMm))
+      return badUsage(
+          QStringLiteral("--allowance: '%1' is not 0 mm or more").arg(parser.value(options.allowance)));
+    if (parser.isSet(options.model))
+      return badUsage(
+          QStringLiteral("--allowance: --model cuts no pieces; use it with --plan or the listings"));
+  }
   request.model = parser.isSet(options.model);
   if (request.model) {
     if (parser.isSet(options.nec) || parser.isSet(options.plan) || parser.isSet(options.unit))
@@ -272,10 +292,11 @@ Request calculationRequest(const QCommandLineParser& parser, const Options& opti
     request.necFile = parser.value(options.nec);
     if (request.necFile.isEmpty())
       return badUsage(QStringLiteral("--nec: needs a file name, or - for standard output"));
-  } else {
+  } else if (request.planFile.isEmpty()) {
     for (const QCommandLineOption* option : options.modelOnly()) {
       if (parser.isSet(*option))
-        return badUsage(QStringLiteral("--%1: needs --nec or --model").arg(option->names().constLast()));
+        return badUsage(
+            QStringLiteral("--%1: needs --nec, --model or --plan").arg(option->names().constLast()));
     }
   }
   request.trim = parser.isSet(options.trim);

@@ -37,13 +37,17 @@ struct Request {
   bool model = false;  // --model: the model run in nec2c
   // --elements: of the plan, the listings and the model.
   int elements = kFewestElements;
-  // --diameter: the model's tubes, or the diameter that suits the frequency.
+  // --diameter: the model's tubes and the plan's, or the diameter that
+  // suits the frequency.
   std::optional<double> diameterMm;
   // --trim (with --model or --nec): the leg trim, from the model or from
   // --measured's sweep.
   bool trim = false;
   QString measuredFile;               // --measured (with --model): an analyser's Touchstone file, or empty
   std::optional<double> toleranceMm;  // --tolerance (with --model): the cutting spread
+  // --allowance: the tube past each bolt on the plan and in the listings'
+  // cut lengths, or the unit's default.
+  std::optional<double> allowanceMm;
 };
 
 // What is listed (the results, the model's), in the format asked for.

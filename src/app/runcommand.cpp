@@ -22,6 +22,11 @@
 namespace quill::app {
 namespace {
 
+std::optional<EndAllowance> allowance(const Request& request) {
+  if (!request.allowanceMm) return std::nullopt;
+  return AllowanceMillimetres(*request.allowanceMm);
+}
+
 // The plan needs fonts and a paint engine, which need a QGuiApplication; the
 // offscreen platform gives one without any display, so it works over ssh.
 // Returns the run-time error or what kept the file from being written.
@@ -41,7 +46,12 @@ QString writePlan(const Request& request, float frequencyMHz, std::optional<RunT
   application.setApplicationName(QStringLiteral(QUILLCALC_NAME));
   ui::installFontSubstitutes();
   ui::Plan plan;
-  if ((error = ui::MakePlan(frequencyMHz, request.unit, request.elements, QLocale(), plan))) return {};
+  if (const auto failure =
+          ui::MakePlan(frequencyMHz, request.unit, {request.elements, request.diameterMm, allowance(request)},
+                       QLocale(), plan)) {
+    error = failure->error;
+    return failure->refusal;
+  }
   return ui::WritePlanPdf(plan, request.planFile, QLocale());
 }
 
@@ -57,12 +67,16 @@ int calculate(const Request& request) {
   // this one passed (an overflow in centimetres only), after the model was
   // written.
   if (!request.planFile.isEmpty()) {
+    DesignValues scratch;
     for (const Unit unit : {Unit::Inches, Unit::Centimetres}) {
-      DesignValues scratch;
       if (const auto error = Calculate(scratch, request.frequency, unit).error) {
         SayOnStderr(ErrorLine(*error));
         return kExitCalculationFailed;
       }
+    }
+    if (const std::string refusal = FrequencyRefusal(scratch.FrequencyMHz); !refusal.empty()) {
+      SayOnStderr(UsageLine(QStringLiteral("--frequency: ") + AsClause(QString::fromStdString(refusal))));
+      return kExitBadUsage;
     }
   }
   // The model checks its own options first, then the frequency.
@@ -91,7 +105,8 @@ int calculate(const Request& request) {
   if (request.printResults) {
     const std::string text = Listing(
         request.format,
-        ListResults(record, request.unit, calculation, ui::form1::dimensionNames(), ".", request.elements),
+        ListResults(record, request.unit, calculation, ui::form1::dimensionNames(), ".", request.elements,
+                    allowance(request)),
         [](const ResultList& list) { return ResultsAsText(list); }, ResultsAsCsv, ResultsAsJson);
     const QString problem =
         io::SaveFile(QStringLiteral("-"), QByteArrayView(text.data(), qsizetype(text.size())));

@@ -5,6 +5,7 @@
 #include <numeric>
 
 #include "calc/elements.h"
+#include "calc/format.h"
 
 namespace quill {
 namespace {
@@ -14,6 +15,10 @@ constexpr double kLongestTape = 1e6;  // inches, or centimetres
 constexpr long long kSixteenths = 16;
 constexpr long long kMillimetresPerCentimetre = 10;
 constexpr char kNoReading[] = "\u2014";
+constexpr double kCentimetresPerInch = 2.54;
+// 3/8 in, or 10 mm.
+constexpr double kDefaultAllowanceInches = 0.375;
+constexpr double kDefaultAllowanceCm = 1;
 
 float value(const BoxValues& values, ResultBox box) { return values[static_cast<std::size_t>(box)]; }
 
@@ -27,15 +32,35 @@ bool nearest(double value, long long parts, long long& count) {
 
 }  // namespace
 
+std::string FrequencyRefusal(float frequencyMHz) {
+  if (frequencyMHz >= kLowestBuildMHz && frequencyMHz <= kHighestBuildMHz) return {};
+  return "A Quillbeam is built for 1 MHz to 30 GHz, not for " + FormatDimension(frequencyMHz) + " MHz.";
+}
+
 BoxValues ValuesOf(const Calculation& calculation) {
   BoxValues values{};
   for (const BoxWrite& write : calculation) values[static_cast<std::size_t>(write.box)] = write.value;
   return values;
 }
 
-Assembly Assemble(const BoxValues& values, int elements) {
+double EndAllowance::in(Unit other) const {
+  if (other == unit) return value;
+  return other == Unit::Inches ? value / kCentimetresPerInch : value * kCentimetresPerInch;
+}
+
+EndAllowance DefaultAllowance(Unit plan) {
+  return plan == Unit::Inches ? EndAllowance{kDefaultAllowanceInches, Unit::Inches}
+                              : EndAllowance{kDefaultAllowanceCm, Unit::Centimetres};
+}
+
+EndAllowance AllowanceMillimetres(double millimetres) {
+  return {millimetres / double(kMillimetresPerCentimetre), Unit::Centimetres};
+}
+
+Assembly Assemble(const BoxValues& values, int elements, double allowance) {
   Assembly out;
   out.elements = std::clamp(elements, kFewestElements, kMostElements);
+  out.allowance = allowance;
   double position = 0;
   for (int i = 0; i < out.elements; ++i) {
     if (i > 0) position += static_cast<double>(value(values, SizeOf(i).spacing));
@@ -47,12 +72,24 @@ Assembly Assemble(const BoxValues& values, int elements) {
     const int count = CountOfSize(size, out.elements);
     if (count == 0) continue;
     const ElementSize& element = kElementSizes[size];
-    const Piece tube{std::string(element.key) + "_tube", std::string(element.name) + " tube", count,
-                     value(values, element.horizontal), element.horizontal};
-    const Piece legs{std::string(element.key) + "_leg", std::string(element.name) + " leg", 2 * count,
-                     value(values, element.vertical), element.vertical};
-    out.tubeTotal += tube.count * static_cast<double>(tube.length);
-    out.legTotal += legs.count * static_cast<double>(legs.length);
+    const float tubeLength = value(values, element.horizontal);
+    const float legLength = value(values, element.vertical);
+    const Piece tube{std::string(element.key) + "_tube",
+                     std::string(element.name) + " tube",
+                     count,
+                     tubeLength,
+                     element.horizontal,
+                     false,
+                     tubeLength + 2 * allowance};
+    const Piece legs{std::string(element.key) + "_leg",
+                     std::string(element.name) + " leg",
+                     2 * count,
+                     legLength,
+                     element.vertical,
+                     true,
+                     legLength + allowance};
+    out.tubeTotal += tube.count * tube.cut;
+    out.legTotal += legs.count * legs.cut;
     out.pieces.push_back(tube);
     out.pieces.push_back(legs);
   }

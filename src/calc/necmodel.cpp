@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "calc/build.h"
 #include "calc/format.h"
 
 namespace quill::nec {
@@ -11,11 +12,6 @@ namespace {
 
 constexpr double kMetresPerInch = 0.0254;
 constexpr double kLightMetresPerMicrosecond = 299.792458;  // c, so that c / MHz is metres
-// The frequencies a model is made for. nec2c reads numbers whole, but below
-// a megahertz a Quillbeam's sizes run to hundreds of metres and above 30 GHz
-// to fractions of a millimetre, where no tube is thin enough.
-constexpr double kLowestMHz = 1;
-constexpr double kHighestMHz = 30000;
 // The thinnest tube, as a fraction of the wavelength: NEC's wire kernel
 // divides by the radius and squares it, and nec2c's numbers turn to NaN on
 // wires vanishingly thin; a millionth of a wavelength is far thinner than
@@ -109,10 +105,8 @@ Outcome build(const Calculation& inches, float frequencyMHz, std::optional<doubl
     outcome.error = inches.error;
     return outcome;
   }
-  if (!(frequencyMHz >= kLowestMHz && frequencyMHz <= kHighestMHz)) {
-    return refused(Problem::Frequency, "A model needs a frequency from 1 MHz to 30 GHz, not " +
-                                           FormatDimension(frequencyMHz) + " MHz.");
-  }
+  if (std::string refusal = FrequencyRefusal(frequencyMHz); !refusal.empty())
+    return refused(Problem::Frequency, std::move(refusal));
 
   Model model;
   model.frequencyMHz = frequencyMHz;

@@ -77,7 +77,7 @@ enum class Problem {
   None,
   Diameter,     // not a number, zero or negative, or too thick or thin to model
   Elements,     // not from kFewestElements to kMostElements
-  Frequency,    // calculated, but not from 1 MHz to 30 GHz
+  Frequency,    // calculated, but outside 1 MHz to 30 GHz (FrequencyRefusal)
   Calculation,  // the calculation failed (see Outcome::error)
 };
 

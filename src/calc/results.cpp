@@ -65,7 +65,7 @@ struct TextRow {
 };
 
 constexpr char kIndent[] = "  ";
-constexpr char kOverhang[] = "(add the overhang at each end for mounting)";
+constexpr char kBoomEnds[] = "(add the boom ends for the clamps)";
 
 // One line per row, the names padded so that the values line up at their
 // decimal separators in a monospace font.
@@ -102,14 +102,15 @@ std::string_view UnitSymbol(Unit unit) { return unit == Unit::Inches ? "in" : "c
 std::string_view UnitWord(Unit unit) { return unit == Unit::Inches ? "inches" : "centimetres"; }
 
 ResultList ListResults(const DesignValues& record, Unit unit, const Calculation& calculation,
-                       const DimensionNames& names, std::string_view decimalSeparator, int elements) {
+                       const DimensionNames& names, std::string_view decimalSeparator, int elements,
+                       std::optional<EndAllowance> allowance) {
   const BoxValues values = ValuesOf(calculation);
   const BoxTexts texts = FormatResults(calculation, decimalSeparator);
   ResultList list{FormatDimension(record.FrequencyMHz, decimalSeparator),
                   record.FrequencyMHz,
                   unit,
                   {},
-                  Assemble(values, elements)};
+                  Assemble(values, elements, allowance.value_or(DefaultAllowance(unit)).in(unit))};
   for (const Dimension& dimension : ListedDimensions()) {
     const auto box = static_cast<std::size_t>(dimension.box);
     list.lines.push_back({dimension.key, names[box], texts[box], values[box]});
@@ -129,14 +130,19 @@ std::string ResultsAsText(const ResultList& list, std::string_view decimalSepara
   rows = {{"Elements", std::to_string(assembly.elements)}, {"Boom positions from the reflector:", ""}};
   for (const BoomMark& mark : assembly.boom) rows.push_back({kIndent + mark.name, sum(mark.position)});
   rows.push_back({"Boom length", sum(assembly.boomLength)});
-  rows.push_back({kIndent + std::string(kOverhang), ""});
-  rows.push_back({"Pieces to cut:", ""});
+  rows.push_back({kIndent + std::string(kBoomEnds), ""});
+  rows.push_back({"Allowance past each bolt", sum(assembly.allowance)});
+  rows.push_back({"Pieces, bolt centre to bolt centre:", ""});
   for (const Piece& piece : assembly.pieces) {
     rows.push_back({kIndent + std::to_string(piece.count) + " x " + piece.name,
                     FormatDimension(piece.length, decimalSeparator)});
   }
+  rows.push_back({"Pieces to cut (tubes: an allowance at each end; legs: at the top):", ""});
+  for (const Piece& piece : assembly.pieces)
+    rows.push_back({kIndent + std::to_string(piece.count) + " x " + piece.name, sum(piece.cut)});
   rows.push_back({"Tube stock in all", sum(assembly.tubeTotal)});
   rows.push_back({"Leg stock in all", sum(assembly.legTotal)});
+  rows.push_back({kIndent + std::string("(cut lengths, without the saw kerf)"), ""});
   return out + "\n" + alignedRows(rows, decimalSeparator);
 }
 
@@ -156,9 +162,11 @@ std::string ResultsAsCsv(const ResultList& list) {
   for (const BoomMark& mark : assembly.boom)
     row("boom_" + mark.key, mark.name + " position", FormatSignificant(mark.position), unit);
   row("boom_length", "Boom length", FormatSignificant(assembly.boomLength), unit);
+  row("allowance", "Allowance past each bolt", FormatSignificant(assembly.allowance), unit);
   for (const Piece& piece : assembly.pieces) {
     row(piece.key + "_count", piece.name + " count", std::to_string(piece.count), "");
     row(piece.key, piece.name + " length", FormatDimension(piece.length), unit);
+    row(piece.key + "_cut", piece.name + " cut length", FormatSignificant(piece.cut), unit);
   }
   row("tube_total", "Tube stock in all", FormatSignificant(assembly.tubeTotal), unit);
   row("leg_total", "Leg stock in all", FormatSignificant(assembly.legTotal), unit);
@@ -183,12 +191,14 @@ std::string ResultsAsJson(const ResultList& list) {
     out += "{\"element\": " + jsonString(assembly.boom[i].key) +
            ", \"position\": " + jsonSum(assembly.boom[i].position) + "}";
   }
-  out += "\n],\n\"boom_length\": " + jsonSum(assembly.boomLength) + ", \"pieces\": [";
+  out += "\n],\n\"boom_length\": " + jsonSum(assembly.boomLength) +
+         ", \"allowance\": " + jsonSum(assembly.allowance) + ", \"pieces\": [";
   for (std::size_t i = 0; i < assembly.pieces.size(); ++i) {
     const Piece& piece = assembly.pieces[i];
     out += i ? ",\n  " : "\n  ";
     out += "{\"key\": " + jsonString(piece.key) + ", \"count\": " + std::to_string(piece.count) +
-           ", \"length\": " + jsonNumber(piece.length) + "}";
+           ", \"length\": " + jsonNumber(piece.length) + ", \"centre_length\": " + jsonNumber(piece.length) +
+           ", \"cut_length\": " + jsonSum(piece.cut) + "}";
   }
   return out + "\n],\n\"tube_total\": " + jsonSum(assembly.tubeTotal) +
          ", \"leg_total\": " + jsonSum(assembly.legTotal) + "}\n";

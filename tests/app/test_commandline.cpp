@@ -187,8 +187,8 @@ class TestCommandLine : public QObject {
       QJsonParseError error;
       const QJsonObject json = QJsonDocument::fromJson(run.out.toUtf8(), &error).object();
       QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(error.errorString()));
-      QCOMPARE(json.keys(), QStringList({"boom", "boom_length", "dimensions", "elements", "frequency_mhz",
-                                         "leg_total", "pieces", "tube_total", "unit"}));
+      QCOMPARE(json.keys(), QStringList({"allowance", "boom", "boom_length", "dimensions", "elements",
+                                         "frequency_mhz", "leg_total", "pieces", "tube_total", "unit"}));
       QCOMPARE(json["frequency_mhz"].toDouble(), 144.0);
       QCOMPARE(json["unit"].toString(), symbol);
       const QJsonArray dimensions = json["dimensions"].toArray();
@@ -258,7 +258,11 @@ class TestCommandLine : public QObject {
       const bool tube = key.endsWith("_tube");
       const QString dimension = key.section('_', 0, -2) + (tube ? "_horizontal" : "_vertical");
       QUILL_EXACT(piece["length"].toDouble(), values[dimension]);
-      totals[tube ? 0 : 1] += piece["count"].toInt() * piece["length"].toDouble();
+      QUILL_EXACT(piece["centre_length"].toDouble(), values[dimension]);
+      // The stored float, as the program adds it.
+      const double cut = double(float(values[dimension])) + (tube ? 2 : 1) * json["allowance"].toDouble();
+      QUILL_EXACT(piece["cut_length"].toDouble(), sevenDigits(cut));
+      totals[tube ? 0 : 1] += piece["count"].toInt() * cut;
     }
     QCOMPARE(pieces.join(", "),
              QStringLiteral("reflector_tube 1, reflector_leg 2, driven_tube 1, driven_leg 2, "
@@ -369,6 +373,36 @@ class TestCommandLine : public QObject {
                        << usage("--elements: '11' is not a whole number from 3 to 10");
     row("2 elements") << QStringList{f, "144", "--elements", "2", "--plan", "x.pdf"} << "" << 2 << ""
                       << usage("--elements: '2' is not a whole number from 3 to 10");
+    // No plan outside 1 MHz to 30 GHz: one line, as the model says it.
+    row("plan for -146 MHz")
+        << QStringList{f, "-146", "--plan", "x.pdf"} << "" << 2 << ""
+        << usage("--frequency: a Quillbeam is built for 1 MHz to 30 GHz, not for -146 MHz");
+    row("plan for 31 GHz") << QStringList{f, "31000", "--plan", "x.pdf"} << "" << 2 << ""
+                           << usage(
+                                  "--frequency: a Quillbeam is built for 1 MHz to 30 GHz, not for 31000 MHz");
+    row("allowance below 0") << QStringList{f, "146", "--allowance", "-1"} << "" << 2 << ""
+                             << usage("--allowance: '-1' is not 0 mm or more");
+    row("allowance, not a number") << QStringList{f, "146", "--allowance", "ten"} << "" << 2 << ""
+                                   << usage("--allowance: 'ten' is not a number of millimetres");
+    row("allowance with the model")
+        << QStringList{f, "146", "--model", "--allowance", "10"} << "" << 2 << ""
+        << usage("--allowance: --model cuts no pieces; use it with --plan or the listings");
+    row("diameter with the plan") << QStringList{f, "146", "--plan", "/dev/null", "--diameter", "8"} << ""
+                                  << 0 << ""
+                                  << "";
+  }
+
+  // --allowance in millimetres, whatever the unit: 12.7 mm is 1/2 in past
+  // each bolt, twice on a tube and once on a leg.
+  void allowanceInListing() {
+    const Run run = RunProgram({"--frequency", "146", "--allowance", "12.7", "--format", "json"});
+    QCOMPARE(run.exitCode, 0);
+    const QJsonObject json = QJsonDocument::fromJson(run.out.toUtf8()).object();
+    QUILL_EXACT(json["allowance"].toDouble(), 0.5);
+    const QJsonArray pieces = json["pieces"].toArray();
+    QCOMPARE(pieces[0]["key"].toString(), QStringLiteral("reflector_tube"));
+    QUILL_EXACT(pieces[0]["cut_length"].toDouble(), 43.57534);  // 42.57534 + 2 x 0.5
+    QUILL_EXACT(pieces[1]["cut_length"].toDouble(), 21.78767);  // 21.28767 + 0.5
   }
   void commands() {
     QFETCH(QStringList, arguments);
@@ -502,18 +536,34 @@ class TestCommandLine : public QObject {
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"plan.pdf"});
   }
 
-  // Ten elements on one page, every mark with both tape readings: D8 at
-  // 169.8411 in ("169 13/16") and 431.3964 cm (4314 mm), the boom's length.
+  // Ten elements on one page of A4 or Letter, every word inside its
+  // margins: D8's mark 2 in past 169.8411 in from the reflector (171.8411,
+  // "171 13/16"), the same 5.08 cm past 431.3964 cm (436.4764, 4365 mm);
+  // the boom cut with both ends (173.8411 in).
+  void planForTenElements_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("paper");
+    QTest::newRow("A4") << "C.UTF-8"
+                        << "A4";
+    QTest::newRow("Letter") << "en_US.UTF-8"
+                            << "letter";
+  }
   void planForTenElements() {
+    QFETCH(QString, locale);
+    QFETCH(QString, paper);
     QTemporaryDir dir;
     const QString path = dir.filePath("plan.pdf");
-    const Run run = RunProgram({"--frequency", "146", "--elements", "10", "--plan", path});
+    const Run run = RunProgram({"--frequency", "146", "--elements", "10", "--plan", path}, locale);
     QCOMPARE(run.exitCode, 0);
     quill::test::CheckPlanFits(path);
     const quill::test::PdfFacts pdf = quill::test::ReadPdf(path);
     QCOMPARE(pdf.pages, 1);
-    for (const char* word : {"169.8411", "431.3964", "4314"}) QVERIFY2(pdf.words.count(word) == 2, word);
-    QVERIFY(pdf.words.contains("D8"));
+    QCOMPARE(pdf.pageSize, paper);
+    for (const char* word : {"171.8411", "436.4764", "4365"}) QVERIFY2(pdf.words.count(word) == 1, word);
+    // The boom cut, in its table and the buying list, where it is longer
+    // than 12 ft stock; D8 drawn and marked.
+    QVERIFY(pdf.words.count("173.8411") == 3);
+    QVERIFY(pdf.words.count("D8") == 2);
     QVERIFY(pdf.words.contains("13/16"));
   }
 };

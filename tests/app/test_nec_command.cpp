@@ -73,10 +73,11 @@ class TestNecCommand : public QObject {
                                            << "--elements: '3.5' is not a whole number";
     QTest::newRow("a control character") << QStringList{frequency, "146", "--elements", "3\x1b[2J"} << 2
                                          << "--elements: '3\\x1B[2J' is not a whole number";
-    QTest::newRow("negative frequency") << QStringList{frequency, "-146"} << 2
-                                        << "--frequency: a model needs a frequency from 1 MHz to 30 GHz";
     QTest::newRow("diameter 1e-300") << QStringList{frequency, "146", "--diameter", "1e-300"} << 2
                                      << "--diameter: a tube of 1e-300 mm is too thin to model at 146 MHz";
+    QTest::newRow("negative frequency")
+        << QStringList{frequency, "-146"} << 2
+        << "--frequency: a Quillbeam is built for 1 MHz to 30 GHz, not for -146 MHz (Try";
     QTest::newRow("diameter without --nec")
         << QStringList{frequency, "146", "--diameter", "6", "--format", "csv"} << 2
         << "--diameter: needs --nec";

@@ -29,7 +29,7 @@ class TestBuild : public QObject {
     const double positions[] = {0, s1, s1 + s2, s1 + s2 + s3, s1 + s2 + s3 + s4};
     const char* shown[] = {"0", "20.21918", "32.35068", "48.52603", "68.7452"};
     const char* keys[] = {"reflector", "driven", "d1", "d2", "d3"};
-    const Assembly assembly = Assemble(valuesAt(146, Unit::Inches), 5);
+    const Assembly assembly = Assemble(valuesAt(146, Unit::Inches), 5, 0.375);
     QCOMPARE(assembly.boom.size(), std::size(positions));
     for (std::size_t i = 0; i < assembly.boom.size(); ++i) {
       QCOMPARE(assembly.boom[i].key, std::string(keys[i]));
@@ -57,19 +57,56 @@ class TestBuild : public QObject {
     QFETCH(QString, pieces);
     QFETCH(QString, lastMark);
     const BoxValues values = valuesAt(146, Unit::Centimetres);
-    const Assembly assembly = Assemble(values, elements);
+    const Assembly assembly = Assemble(values, elements, 1);
     QStringList listed;
     double tubes = 0, legs = 0;
     for (const Piece& piece : assembly.pieces) {
       listed << QStringLiteral("%1 %2").arg(QString::fromStdString(piece.key)).arg(piece.count);
       QUILL_EXACT(piece.length, values[std::size_t(piece.box)]);
-      (piece.key.ends_with("_tube") ? tubes : legs) += piece.count * double(piece.length);
+      (piece.key.ends_with("_tube") ? tubes : legs) += piece.count * piece.cut;
     }
     QCOMPARE(listed.join(", "), pieces);
     QCOMPARE(int(assembly.boom.size()), elements);
     QCOMPARE(QString::fromStdString(assembly.boom.back().key), lastMark);
     QUILL_EXACT(assembly.tubeTotal, tubes);
     QUILL_EXACT(assembly.legTotal, legs);
+  }
+
+  // A tube is cut with the allowance at both ends, a leg at its top only;
+  // the allowance is one length, whichever unit the plan is in.
+  void cutLengths_data() {
+    QTest::addColumn<float>("frequency");
+    QTest::addColumn<Unit>("unit");
+    QTest::addColumn<int>("elements");
+    QTest::addColumn<double>("allowanceMm");  // 0: the unit's default
+    QTest::addColumn<double>("allowance");    // in the unit
+    QTest::addColumn<QString>("reflectorCut");
+    QTest::addColumn<QString>("lastLegCut");
+    // clang-format off
+    QTest::newRow("146 in, default 3/8") << 146.f << Unit::Inches << 6 << 0.0 << 0.375 << "43.32534" << "18.04623";
+    QTest::newRow("146 cm, default 10 mm") << 146.f << Unit::Centimetres << 3 << 0.0 << 1.0 << "110.1414" << "46.25027";
+    QTest::newRow("432 cm, 10 mm") << 432.f << Unit::Centimetres << 6 << 10.0 << 1.0 << "38.54778" << "16.16944";
+    QTest::newRow("432 in, 10 mm") << 432.f << Unit::Inches << 10 << 10.0 << 10 / 25.4 << "15.17629" << "6.365923";
+    QTest::newRow("50 in, none") << 50.f << Unit::Inches << 4 << 1e-300 << 0.0 << "124.32" << "51.81";
+    // clang-format on
+  }
+  void cutLengths() {
+    QFETCH(float, frequency);
+    QFETCH(Unit, unit);
+    QFETCH(int, elements);
+    QFETCH(double, allowanceMm);
+    QFETCH(double, allowance);
+    QFETCH(QString, reflectorCut);
+    QFETCH(QString, lastLegCut);
+    const EndAllowance chosen = allowanceMm > 0 ? AllowanceMillimetres(allowanceMm) : DefaultAllowance(unit);
+    QVERIFY2(std::fabs(chosen.in(unit)-allowance) < 1e-12,
+             qPrintable(QString::number(chosen.in(unit), 'g', 17)));
+    const BoxValues values = valuesAt(frequency, unit);
+    const Assembly assembly = Assemble(values, elements, chosen.in(unit));
+    for (const Piece& piece : assembly.pieces)
+      QUILL_EXACT(piece.cut, piece.length + (piece.leg ? 1 : 2) * chosen.in(unit));
+    QCOMPARE(QString::fromStdString(FormatSignificant(assembly.pieces.front().cut)), reflectorCut);
+    QCOMPARE(QString::fromStdString(FormatSignificant(assembly.pieces.back().cut)), lastLegCut);
   }
 
   // The nearest sixteenth, reduced; an exact thirty-second goes up (away

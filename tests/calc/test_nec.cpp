@@ -217,11 +217,14 @@ class TestNec : public QObject {
     QTest::newRow("too thick for 1296 MHz") << "1296" << 6.0 << 3 << Problem::Diameter << "too thick";
     QTest::newRow("2 elements") << "146" << 6.0 << 2 << Problem::Elements << "from 3 to 10";
     QTest::newRow("11 elements") << "146" << 6.0 << 11 << Problem::Elements << "from 3 to 10";
-    QTest::newRow("negative frequency") << "-146" << 6.0 << 3 << Problem::Frequency << "from 1 MHz to 30 GHz";
-    QTest::newRow("frequency 1E-30") << "1E-30" << 6.0 << 3 << Problem::Frequency << "from 1 MHz to 30 GHz";
-    QTest::newRow("frequency 30001") << "30001" << 0.01 << 3 << Problem::Frequency << "from 1 MHz to 30 GHz";
+    QTest::newRow("frequency 1E-30") << "1E-30" << 6.0 << 3 << Problem::Frequency
+                                     << "built for 1 MHz to 30 GHz";
     QTest::newRow("diameter 4.9E-324") << "146" << 4.9e-324 << 3 << Problem::Diameter << "too thin";
     QTest::newRow("diameter 1E-300") << "146" << 1e-300 << 3 << Problem::Diameter << "too thin";
+    QTest::newRow("negative frequency")
+        << "-146" << 6.0 << 3 << Problem::Frequency << "built for 1 MHz to 30 GHz, not for -146 MHz.";
+    QTest::newRow("below 1 MHz") << "0.99" << 6.0 << 3 << Problem::Frequency << "not for 0.99 MHz";
+    QTest::newRow("above 30 GHz") << "30001" << 6.0 << 3 << Problem::Frequency << "not for 30001 MHz";
     QTest::newRow("frequency 0") << "0" << 6.0 << 3 << Problem::Calculation << "Division by zero";
     QTest::newRow("no frequency") << "" << 6.0 << 3 << Problem::Calculation << "Division by zero";
     QTest::newRow("frequency overflows") << "1E39" << 6.0 << 3 << Problem::Calculation << "Overflow";

@@ -6,7 +6,10 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QSpinBox>
@@ -156,9 +159,19 @@ class TestResultsMenu : public QObject {
       QVERIFY(count);
       QCOMPARE(count->value(), SessionElements());
       count->setValue(5);
+      // An allowance below 0 keeps the dialog open and says why.
+      QWidget* planDialog = QApplication::activeModalWidget();
+      auto* allowance = planDialog->findChild<QLineEdit*>(QStringLiteral("allowance"));
+      QCOMPARE(allowance->text(), QStringLiteral("1"));  // 10 mm, in centimetres
+      allowance->setText(QStringLiteral("-1"));
+      QTest::keyClick(planDialog, Qt::Key_Return);
+      QCOMPARE(QApplication::activeModalWidget(), planDialog);
+      QVERIFY(planDialog->findChild<QLabel*>(QStringLiteral("problem"))->text().contains("0 or more"));
+      allowance->setText(QStringLiteral("2"));
       QTimer::singleShot(0, this, [path] {
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
         QVERIFY(dialog);
+        QVERIFY(dialog->selectedFiles().value(0).endsWith(QStringLiteral("/quillbeam-144-MHz-5-el-cm.pdf")));
         dialog->selectFile(path);
         static_cast<QDialog*>(dialog)->accept();  // QFileDialog hides it
       });
@@ -166,15 +179,36 @@ class TestResultsMenu : public QObject {
     });
     QTest::keyClick(form, Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(SessionElements(), 5);
-    test::CheckPlan144(path + QStringLiteral(".pdf"), QStringLiteral("A4"), Unit::Centimetres);
+    test::CheckPlan144(path + QStringLiteral(".pdf"), QStringLiteral("A4"), Unit::Centimetres, 5);
     const test::PdfFacts pdf = test::ReadPdf(path + QStringLiteral(".pdf"));
     QVERIFY(pdf.words.contains(QStringLiteral("D3")));
+    // Cut with the dialog's 2 cm: the reflector's tube 109.6433 + 2 x 2,
+    // its leg 54.82167 + 2.
+    QVERIFY(pdf.words.contains(QStringLiteral("113.6433")));
+    QVERIFY(pdf.words.contains(QStringLiteral("56.82167")));
     // The date as ISO 8601, whatever the locale would write.
     QVERIFY(pdf.words.contains(QDate::currentDate().toString(Qt::ISODate)));
     form->resultsMenu()->copyResults();
     test::CheckResultsText(clipboard(), QStringLiteral("Quillbeam for 144 MHz, in centimetres"),
                            test::k144Centimetres, QLatin1Char('.'), 5);
     SetSessionElements(3);
+  }
+
+  // No plan for a frequency no antenna is built for: the sentence the
+  // command line gives, before any dialog; the boxes keep what the
+  // calculation gave.
+  void refusesFrequency() {
+    calculate(QStringLiteral("-146"), form->Command1);
+    QCOMPARE(form->Text4->text(), QStringLiteral("-42.57534"));
+    QString said;
+    QTimer::singleShot(0, this, [&said] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      QVERIFY(box);
+      said = box->text();
+      box->close();
+    });
+    QTest::keyClick(form, Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(said, QStringLiteral("A Quillbeam is built for 1 MHz to 30 GHz, not for -146 MHz."));
   }
 
   // Ten elements still fit on a Letter page as a printer has it.

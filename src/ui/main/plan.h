@@ -13,6 +13,8 @@
 
 #include "calc/build.h"
 #include "calc/design.h"
+#include "calc/elements.h"
+#include "calc/workshop.h"
 
 class QLocale;
 class QMarginsF;
@@ -33,6 +35,9 @@ struct Plan {
   BoxValues inchValues{}, centimetreValues{};
   // The antenna of the chosen number of elements, in each unit.
   Assembly inchAssembly, centimetreAssembly;
+  Boom inchBoom, centimetreBoom;
+  double tubeDiameterMm = 0;  // what the plan is made for
+  EndAllowance allowance;
 
   const std::array<QString, kResultBoxCount>& in(Unit which) const {
     return which == Unit::Inches ? inches : centimetres;
@@ -41,16 +46,34 @@ struct Plan {
   const Assembly& assembly(Unit which) const {
     return which == Unit::Inches ? inchAssembly : centimetreAssembly;
   }
+  const Boom& boom(Unit which) const { return which == Unit::Inches ? inchBoom : centimetreBoom; }
   int elements() const { return inchAssembly.elements; }
 };
+
+// What the builder chooses for a plan: without a diameter, the model's
+// default for the frequency; without an allowance, the unit's default.
+struct PlanChoice {
+  int elements = kFewestElements;
+  std::optional<double> tubeDiameterMm;
+  std::optional<EndAllowance> allowance;
+};
+
+// Why no plan was made: the run-time error of either unit, or a frequency
+// no antenna is built for (FrequencyRefusal's sentence).
+struct PlanFailure {
+  std::optional<RunTimeError> error;
+  QString refusal;
+};
+
+// "quillbeam-146-MHz-5-el-in.pdf"
+QString PlanFileName(float frequencyMHz, int elements, Unit unit);
 
 // Works out the plan for `frequencyMHz` and `elements` in both units, each
 // on a scratch record (the application's record of the last calculation is
 // left alone), with `locale`'s decimal separator. The date is written as
-// ISO 8601 whatever the locale, since the headings are English. Fails with
-// the run-time error of either unit.
-std::optional<RunTimeError> MakePlan(float frequencyMHz, Unit unit, int elements, const QLocale& locale,
-                                     Plan& out);
+// ISO 8601 whatever the locale, since the headings are English.
+std::optional<PlanFailure> MakePlan(float frequencyMHz, Unit unit, const PlanChoice& choice,
+                                    const QLocale& locale, Plan& out);
 
 // Room left around the plan, in millimetres: most printers cannot print
 // closer to the edge anyway.

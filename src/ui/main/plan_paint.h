@@ -52,8 +52,64 @@ class Frame {
   double scale_ = 1, left_ = 0, fontScale_ = 1;
 };
 
-// The cut list, the boom's marks and the notes, from `top` down (points).
-// Returns where they end.
-double drawTables(QPainter& painter, const Frame& frame, const Plan& plan, double top);
+// Type and rows shared by the tables.
+inline constexpr double kHeadingSize = 11;
+inline constexpr double kHeadingHeight = 16;
+inline constexpr double kRowHeight = 11.5;
+inline constexpr double kTextSize = 8.5;
+inline constexpr double kNameLeft = 4;
+
+// One line of a table, `left` to `right` in points, from `top`.
+struct Row {
+  const Frame& frame;
+  double top;
+  double left;
+  double right;
+
+  QRectF cell(double x, double width) const { return frame.rect(x, top, width, kRowHeight); }
+  // `text` ending at `x`, starting there, or centred on it.
+  void before(QPainter& painter, double x, const QString& text) const;
+  void after(QPainter& painter, double x, const QString& text) const;
+  void centred(QPainter& painter, double x, double width, const QString& text) const;
+  void stripe(QPainter& painter) const;
+  void rule(QPainter& painter) const;
+};
+
+// A value's block of columns: the exact value with its decimal separator
+// `point` in, then its tape reading, whole inches or millimetres ending
+// `tapeEnd` in (a fraction follows).
+struct UnitBlock {
+  double point;
+  double tapeEnd;
+  double width;
+  bool shortHeads = false;  // "in" and "cm" where "Centimetres" would run into "Tape, mm"
+};
+// The value `exact` (as shown) and its tape reading of `value` in `unit`.
+void drawValue(QPainter& painter, const Row& row, double left, const UnitBlock& block, Unit unit,
+               const QString& exact, double value, const QString& separator);
+// A tape reading of `value` in `unit`: whole inches or millimetres ending at `end`, a fraction after.
+void drawTape(QPainter& painter, const Row& row, double end, Unit unit, double value);
+// "Inches" and "Tape, 1/16" over a block.
+void drawUnitHeads(QPainter& painter, const Row& row, double left, const UnitBlock& block, Unit unit);
+Unit otherUnit(Unit unit);
+// A sum worked out in double precision, to seven digits with the plan's separator.
+QString sum(double value, const Plan& plan);
+// A table's heading in bold; returns where its rows start.
+double drawHeading(QPainter& painter, const Frame& frame, double left, double top, double width,
+                   const QString& heading);
+
+// The cut list of the pieces, full width, from `top` down (points).
+// Returns where it ends.
+double drawCutList(QPainter& painter, const Frame& frame, const Plan& plan, double top);
+// The boom's marks from its end, with the mast point, and the holes in the
+// tubes, in a column from `left`, `width` wide.
+double drawBoomAndHoles(QPainter& painter, const Frame& frame, const Plan& plan, double left, double top);
+// What to buy, then the notes, in a column from `left` to the area's right.
+void drawBuying(QPainter& painter, const Frame& frame, const Plan& plan, double left, double top);
+// The boom from above, every element at its mark, in `area`.
+void drawTopView(QPainter& painter, const Frame& frame, const Plan& plan, const QRectF& area);
+// The driven element seen from the reflector towards the directors, with
+// its fed corner, insulator, coax and choke, in `area`.
+void drawFeedCorner(QPainter& painter, const Frame& frame, const Plan& plan, const QRectF& area);
 
 }  // namespace quill::ui::plan

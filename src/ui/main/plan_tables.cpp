@@ -1,81 +1,47 @@
-// The plan's tables: the cut list of the fourteen values with the pieces to
-// cut, and the boom's marks with the stock to buy, each value exact in both
-// units with a tape measure's reading beside it.
+// The plan's tables: the pieces to cut, bolt centre to bolt centre and as
+// sawn, in both units with a tape measure's reading beside each value; the
+// boom's marks from its own end with the mast point; the holes in the tubes.
 #include <QPainter>
 
 #include "calc/build.h"
 #include "calc/format.h"
-#include "ui/main/dimension_names.h"
 #include "ui/main/plan_paint.h"
 
 namespace quill::ui::plan {
 namespace {
 
-constexpr double kHeadingSize = 11;
-constexpr double kHeadingHeight = 16;
-constexpr double kRowHeight = 11.5;
-constexpr double kTextSize = 8.5;
-constexpr double kNameLeft = 4;
 constexpr QRgb kStripeColour = qRgb(236, 236, 236);
 constexpr QRgb kRuleColour = qRgb(0, 0, 0);
-constexpr double kTablesGap = 8;
-
-// A unit's columns: the exact value, with its decimal separator this far
-// in, so that digits of the same place stand above each other; then the
-// tape reading, its whole inches or millimetres ending this far in (a
-// fraction follows after a space).
-constexpr double kExactPoint = 42;
-constexpr double kTapeEnd = 92;
 constexpr double kFractionGap = 2;
-constexpr double kUnitWidth = 125;
 
-// The cut list: names, the number of pieces, then the user's unit and the
-// other one.
-constexpr double kCountCentre = 232;
-constexpr double kCutUnits = 252;
-// The spacings follow the ten element lengths, under a rule of their own.
-constexpr std::size_t kElementRows = 10;
+// The cut list: the piece's name, how many, then four blocks: bolt centre
+// to bolt centre and cut, each in the user's unit and the other.
+constexpr double kCountCentre = 88;
+constexpr double kCountWidth = 32;
+constexpr double kCutBlocks = 104;
+constexpr UnitBlock kWide{27, 78, 101.5};
 
-// The boom's table is narrower; the notes stand beside it.
-constexpr double kBoomUnits = 84;
-constexpr double kNotesLeft = kBoomUnits + 2 * kUnitWidth + 10;
+// The boom's table: the element, the spacing in front of it, then its mark
+// from the boom's end in both units.
+constexpr double kSpacingPoint = 88;
+constexpr double kMarkBlocks = 112;
+constexpr UnitBlock kNarrow{26, 70, 94, true};
+// The holes: three positions along a tube, as the user's tape reads them.
+constexpr double kHoleBlocks = 90;
+constexpr double kHoleWidth = 70;
+constexpr double kHoleTapeEnd = 40;
+constexpr double kGap = 8;
 
-Unit otherUnit(Unit unit) { return unit == Unit::Inches ? Unit::Centimetres : Unit::Inches; }
-
-QString unitHeading(Unit unit) {
+QString unitHeading(Unit unit, bool shortHeads) {
+  if (shortHeads) return unit == Unit::Inches ? QStringLiteral("in") : QStringLiteral("cm");
   return unit == Unit::Inches ? QStringLiteral("Inches") : QStringLiteral("Centimetres");
 }
 QString tapeHeading(Unit unit) {
-  return unit == Unit::Inches ? QStringLiteral("Tape, 1/16") : QStringLiteral("Tape, mm");
+  return unit == Unit::Inches ? QStringLiteral("Tape") : QStringLiteral("Tape, mm");
 }
 QString tapeReading(Unit unit, double value) {
   return QString::fromStdString(unit == Unit::Inches ? TapeInches(value) : TapeMillimetres(value));
 }
-
-// One line of a table, `left` to `right` in points, from `top`.
-struct Row {
-  const Frame& frame;
-  double top;
-  double left;
-  double right;
-
-  QRectF cell(double x, double width) const { return frame.rect(x, top, width, kRowHeight); }
-  // `text` ending at `x`, or starting there.
-  void before(QPainter& painter, double x, const QString& text) const {
-    painter.drawText(cell(left, x - left), Qt::AlignRight | Qt::AlignVCenter, text);
-  }
-  void after(QPainter& painter, double x, const QString& text) const {
-    painter.drawText(cell(x, right - x), Qt::AlignLeft | Qt::AlignVCenter, text);
-  }
-  void centred(QPainter& painter, double x, double width, const QString& text) const {
-    painter.drawText(cell(x - width / 2, width), Qt::AlignHCenter | Qt::AlignVCenter, text);
-  }
-  void stripe(QPainter& painter) const { painter.fillRect(cell(left, right - left), QColor(kStripeColour)); }
-  void rule(QPainter& painter) const {
-    painter.setPen(frame.pen(kRuleColour, kHairline));
-    painter.drawLine(frame.point(left, top), frame.point(right, top));
-  }
-};
 
 // The whole inches or millimetres of a tape reading: what stands before
 // its column's end.
@@ -106,142 +72,185 @@ void drawExact(QPainter& painter, const Row& row, double x, double limit, const 
   painter.setFont(font);
 }
 
-// A tape reading: whole inches or millimetres ending at `x`, a fraction of
-// an inch after them.
-void drawTape(QPainter& painter, const Row& row, double x, const QString& text) {
-  const QString whole = tapeWhole(text);
-  row.before(painter, x, whole);
-  const QString fraction = text.mid(whole.size()).trimmed();
-  if (!fraction.isEmpty()) row.after(painter, x + kFractionGap, fraction);
-}
-
-// One value in both units: each exact, with its tape reading.
-void drawBothUnits(QPainter& painter, const Row& row, double unitsLeft, const Plan& plan,
-                   const std::array<QString, 2>& exact, const std::array<double, 2>& values) {
-  const Unit units[] = {plan.unit, otherUnit(plan.unit)};
-  const QFontMetricsF metrics(painter.font(), painter.device());
-  for (int u = 0; u < 2; ++u) {
-    const double left = unitsLeft + u * kUnitWidth;
-    const QString tape = tapeReading(units[u], values[u]);
-    const double tapeStart = row.frame.point(left + kTapeEnd - 2 * kFractionGap, 0).x() -
-                             metrics.horizontalAdvance(tapeWhole(tape));
-    drawExact(painter, row, left + kExactPoint, tapeStart, exact[u], plan.decimalSeparator);
-    drawTape(painter, row, left + kTapeEnd, tape);
-  }
-}
-
-// The heading above a table, and its column heads; returns the first row.
-double drawHeads(QPainter& painter, const Frame& frame, const Plan& plan, double top, double unitsLeft,
-                 double right, const QString& heading, const QString& nameHead, const QString& countHead) {
-  painter.setPen(Qt::black);
-  painter.setFont(frame.font(kHeadingSize, true));
-  painter.drawText(frame.rect(0, top, right, kHeadingHeight), Qt::AlignLeft | Qt::AlignVCenter, heading);
-  const Row row{frame, top + kHeadingHeight, 0, right};
-  painter.setFont(frame.font(kTextSize, true));
-  row.after(painter, kNameLeft, nameHead);
-  if (!countHead.isEmpty()) row.centred(painter, kCountCentre, 2 * (kCutUnits - kCountCentre), countHead);
-  const Unit units[] = {plan.unit, otherUnit(plan.unit)};
-  for (int u = 0; u < 2; ++u) {
-    const double left = unitsLeft + u * kUnitWidth;
-    row.centred(painter, left + kExactPoint, 2 * kExactPoint, unitHeading(units[u]));
-    row.centred(painter, left + kTapeEnd, 2 * (kUnitWidth - kTapeEnd), tapeHeading(units[u]));
-  }
-  const Row next{frame, row.top + kRowHeight, 0, right};
+// The heads of a table's columns, in bold, and the rule under them;
+// returns the first row.
+double headsDone(QPainter& painter, const Frame& frame, double left, double right, double top) {
+  const Row next{frame, top + kRowHeight, left, right};
   next.rule(painter);
   painter.setFont(frame.font(kTextSize));
+  painter.setPen(Qt::black);
   return next.top;
 }
 
-// How many pieces the box's length is cut for, or a dash where the antenna
-// has no element of that size.
-QString pieceCount(const Assembly& assembly, ResultBox box) {
-  for (const Piece& piece : assembly.pieces) {
-    if (piece.box == box) return QString::number(piece.count);
-  }
-  return QStringLiteral("\u2014");
+}  // namespace
+
+void Row::before(QPainter& painter, double x, const QString& text) const {
+  painter.drawText(cell(left, x - left), Qt::AlignRight | Qt::AlignVCenter, text);
+}
+void Row::after(QPainter& painter, double x, const QString& text) const {
+  painter.drawText(cell(x, right - x), Qt::AlignLeft | Qt::AlignVCenter, text);
+}
+void Row::centred(QPainter& painter, double x, double width, const QString& text) const {
+  painter.drawText(cell(x - width / 2, width), Qt::AlignHCenter | Qt::AlignVCenter, text);
+}
+void Row::stripe(QPainter& painter) const {
+  painter.fillRect(cell(left, right - left), QColor(kStripeColour));
+}
+void Row::rule(QPainter& painter) const {
+  painter.setPen(frame.pen(kRuleColour, kHairline));
+  painter.drawLine(frame.point(left, top), frame.point(right, top));
+  painter.setPen(Qt::black);
 }
 
-// Every dimension by name, the pieces to cut for it, in the user's unit
-// and then in the other; one sheet serves either tape measure.
-double drawCutList(QPainter& painter, const Frame& frame, const Plan& plan, double top) {
-  const double right = kCutUnits + 2 * kUnitWidth;
-  top = drawHeads(painter, frame, plan, top, kCutUnits, right,
-                  QStringLiteral("Cut list for %1 MHz, %2 elements").arg(plan.frequency).arg(plan.elements()),
-                  QStringLiteral("Dimension"), QStringLiteral("Pieces"));
-  const DimensionNames& names = form1::dimensionNames();
-  const Unit other = otherUnit(plan.unit);
-  for (std::size_t i = 0; i < ListedDimensions().size(); ++i, top += kRowHeight) {
-    const Row row{frame, top, 0, right};
-    const ResultBox box = ListedDimensions()[i].box;
-    const auto b = static_cast<std::size_t>(box);
-    if (i % 2) row.stripe(painter);
-    if (i == kElementRows) row.rule(painter);
-    painter.setPen(Qt::black);
-    row.after(painter, kNameLeft, QString::fromStdString(names[b]));
-    if (i < kElementRows) row.centred(painter, kCountCentre, 30, pieceCount(plan.assembly(plan.unit), box));
-    drawBothUnits(painter, row, kCutUnits, plan, {plan.in(plan.unit)[b], plan.in(other)[b]},
-                  {plan.values(plan.unit)[b], plan.values(other)[b]});
-  }
-  Row{frame, top, 0, right}.rule(painter);
-  return top;
-}
+Unit otherUnit(Unit unit) { return unit == Unit::Inches ? Unit::Centimetres : Unit::Inches; }
 
 QString sum(double value, const Plan& plan) {
   return QString::fromStdString(FormatSignificant(value, plan.decimalSeparator.toStdString()));
 }
 
-// Where each element goes, measured from the reflector, the boom's length
-// and the stock in all.
-double drawBoom(QPainter& painter, const Frame& frame, const Plan& plan, double top) {
-  const double right = kBoomUnits + 2 * kUnitWidth;
-  top = drawHeads(painter, frame, plan, top, kBoomUnits, right,
-                  QStringLiteral("Boom marks from the reflector"), QStringLiteral("Element"), QString());
-  const Assembly& mine = plan.assembly(plan.unit);
-  const Assembly& others = plan.assembly(otherUnit(plan.unit));
-  std::size_t line = 0;
-  const auto drawLine = [&](const QString& name, double value, double otherValue) {
+void drawTape(QPainter& painter, const Row& row, double end, Unit unit, double value) {
+  const QString tape = tapeReading(unit, value);
+  const QString whole = tapeWhole(tape);
+  row.before(painter, end, whole);
+  const QString fraction = tape.mid(whole.size()).trimmed();
+  if (!fraction.isEmpty()) row.after(painter, end + kFractionGap, fraction);
+}
+
+void drawValue(QPainter& painter, const Row& row, double left, const UnitBlock& block, Unit unit,
+               const QString& exact, double value, const QString& separator) {
+  const QString whole = tapeWhole(tapeReading(unit, value));
+  const QFontMetricsF metrics(painter.font(), painter.device());
+  const double tapeStart =
+      row.frame.point(left + block.tapeEnd - 2 * kFractionGap, 0).x() - metrics.horizontalAdvance(whole);
+  drawExact(painter, row, left + block.point, tapeStart, exact, separator);
+  drawTape(painter, row, left + block.tapeEnd, unit, value);
+}
+
+void drawUnitHeads(QPainter& painter, const Row& row, double left, const UnitBlock& block, Unit unit) {
+  row.centred(painter, left + block.point, 2 * block.point, unitHeading(unit, block.shortHeads));
+  row.centred(painter, left + block.tapeEnd, 2 * (block.width - block.tapeEnd), tapeHeading(unit));
+}
+
+double drawHeading(QPainter& painter, const Frame& frame, double left, double top, double width,
+                   const QString& heading) {
+  painter.setPen(Qt::black);
+  painter.setFont(frame.font(kHeadingSize, true));
+  painter.drawText(frame.rect(left, top, width, kHeadingHeight), Qt::AlignLeft | Qt::AlignVCenter, heading);
+  return top + kHeadingHeight;
+}
+
+// Every piece: how many, its length bolt centre to bolt centre and its cut
+// length, each in the user's unit and then in the other; one sheet serves
+// either tape measure.
+double drawCutList(QPainter& painter, const Frame& frame, const Plan& plan, double top) {
+  const double right = kCutBlocks + 4 * kWide.width;
+  top = drawHeading(painter, frame, 0, top, right, QStringLiteral("Pieces to cut"));
+  const Unit units[] = {plan.unit, otherUnit(plan.unit)};
+  painter.setFont(frame.font(kTextSize, true));
+  const Row groups{frame, top, 0, right};
+  groups.centred(painter, kCutBlocks + kWide.width, 2 * kWide.width,
+                 QStringLiteral("Bolt centre to bolt centre"));
+  groups.centred(painter, kCutBlocks + 3 * kWide.width, 2 * kWide.width, QStringLiteral("Cut"));
+  const Row heads{frame, top + kRowHeight, 0, right};
+  heads.after(painter, kNameLeft, QStringLiteral("Piece"));
+  heads.centred(painter, kCountCentre, kCountWidth, QStringLiteral("Pieces"));
+  for (int b = 0; b < 4; ++b)
+    drawUnitHeads(painter, heads, kCutBlocks + b * kWide.width, kWide, units[b % 2]);
+  top = headsDone(painter, frame, 0, right, heads.top);
+
+  const Assembly& mine = plan.assembly(units[0]);
+  const Assembly& others = plan.assembly(units[1]);
+  for (std::size_t i = 0; i < mine.pieces.size(); ++i, top += kRowHeight) {
     const Row row{frame, top, 0, right};
-    if (line++ % 2) row.stripe(painter);
-    painter.setPen(Qt::black);
-    row.after(painter, kNameLeft, name);
-    drawBothUnits(painter, row, kBoomUnits, plan, {sum(value, plan), sum(otherValue, plan)},
-                  {value, otherValue});
-    top += kRowHeight;
-  };
-  for (std::size_t i = 0; i < mine.boom.size(); ++i)
-    drawLine(QString::fromStdString(mine.boom[i].name), mine.boom[i].position, others.boom[i].position);
-  Row{frame, top, 0, right}.rule(painter);
-  drawLine(QStringLiteral("Boom length"), mine.boomLength, others.boomLength);
-  Row{frame, top, 0, right}.rule(painter);
-  // Every element is one tube and two legs.
-  drawLine(QStringLiteral("Tube, %1 pieces").arg(mine.elements), mine.tubeTotal, others.tubeTotal);
-  drawLine(QStringLiteral("Legs, %1 pieces").arg(2 * mine.elements), mine.legTotal, others.legTotal);
+    if (i % 2) row.stripe(painter);
+    const Piece& piece = mine.pieces[i];
+    const Piece& other = others.pieces[i];
+    row.after(painter, kNameLeft, QString::fromStdString(piece.name));
+    row.centred(painter, kCountCentre, kCountWidth, QString::number(piece.count));
+    const auto b = std::size_t(piece.box);
+    const QString exact[] = {plan.in(units[0])[b], plan.in(units[1])[b], sum(piece.cut, plan),
+                             sum(other.cut, plan)};
+    const double values[] = {piece.length, other.length, piece.cut, other.cut};
+    for (int c = 0; c < 4; ++c) {
+      drawValue(painter, row, kCutBlocks + c * kWide.width, kWide, units[c % 2], exact[c], values[c],
+                plan.decimalSeparator);
+    }
+  }
   Row{frame, top, 0, right}.rule(painter);
   return top;
 }
 
-// What the numbers mean in the workshop, beside the boom's table.
-void drawNotes(QPainter& painter, const Frame& frame, double top) {
-  painter.setPen(Qt::black);
-  painter.setFont(frame.font(kTextSize));
-  painter.drawText(frame.rect(kNotesLeft, top, kAreaWidth - kNotesLeft, kAreaHeight - top),
-                   Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-                   QStringLiteral("Mark each element at its distance from the reflector. The boom length "
-                                  "runs from the reflector to the last director: add the overhang at each "
-                                  "end for mounting.\n\n"
-                                  "Tube and legs are the stock to cut, end to end, without saw cuts. The "
-                                  "legs may be smaller tube or solid rod.\n\n"
-                                  "Tape readings are rounded to the nearest 1/16 inch or millimetre.\n\n"
-                                  "All lengths and spacings are measured to the center of the bolt. "
-                                  "Small overhangs are allowed."));
-}
+// Where each element goes, measured from the reflector's end of the boom,
+// the boom's cut length and the mast point; then where to drill the tubes.
+double drawBoomAndHoles(QPainter& painter, const Frame& frame, const Plan& plan, double left, double top) {
+  const double right = left + kMarkBlocks + 2 * kNarrow.width;
+  const Unit units[] = {plan.unit, otherUnit(plan.unit)};
+  const Boom& mine = plan.boom(units[0]);
+  const Boom& others = plan.boom(units[1]);
+  top =
+      drawHeading(painter, frame, left, top, right - left, QStringLiteral("Boom marks from the boom's end"));
+  painter.setFont(frame.font(kTextSize, true));
+  const Row heads{frame, top, left, right};
+  heads.after(painter, left + kNameLeft, QStringLiteral("Element"));
+  heads.centred(painter, left + kSpacingPoint, 2 * (kMarkBlocks - kSpacingPoint), QStringLiteral("Spacing"));
+  for (int u = 0; u < 2; ++u)
+    drawUnitHeads(painter, heads, left + kMarkBlocks + u * kNarrow.width, kNarrow, units[u]);
+  top = headsDone(painter, frame, left, right, top);
 
-}  // namespace
+  std::size_t line = 0;
+  const auto drawLine = [&](const QString& name, const QString& spacing, double value, double other) {
+    const Row row{frame, top, left, right};
+    if (line++ % 2) row.stripe(painter);
+    row.after(painter, left + kNameLeft, name);
+    if (!spacing.isEmpty()) {
+      const qsizetype point = spacing.indexOf(plan.decimalSeparator);
+      row.before(painter, left + kSpacingPoint, point < 0 ? spacing : spacing.left(point));
+      if (point >= 0) row.after(painter, left + kSpacingPoint, spacing.mid(point));
+    }
+    for (int u = 0; u < 2; ++u) {
+      drawValue(painter, row, left + kMarkBlocks + u * kNarrow.width, kNarrow, units[u],
+                sum(u ? other : value, plan), u ? other : value, plan.decimalSeparator);
+    }
+    top += kRowHeight;
+  };
+  const Assembly& assembly = plan.assembly(units[0]);
+  for (std::size_t i = 0; i < mine.marks.size(); ++i) {
+    const QString spacing = i ? plan.in(units[0])[std::size_t(SizeOf(int(i)).spacing)] : QString();
+    drawLine(QString::fromStdString(assembly.boom[i].name), spacing, mine.marks[i], others.marks[i]);
+  }
+  Row{frame, top, left, right}.rule(painter);
+  line = 0;  // a stripe would cover the rule above it
+  drawLine(QStringLiteral("Boom, cut"), QString(), mine.cut, others.cut);
+  drawLine(QStringLiteral("Mast point"), QString(), mine.mastPoint, others.mastPoint);
+  Row{frame, top, left, right}.rule(painter);
 
-double drawTables(QPainter& painter, const Frame& frame, const Plan& plan, double top) {
-  top = drawCutList(painter, frame, plan, top) + kTablesGap;
-  drawNotes(painter, frame, top + kHeadingHeight);
-  return drawBoom(painter, frame, plan, top);
+  // Holes, from one end of each cut tube: a bolt hole, the centre where it
+  // is fixed to the boom, the other bolt hole.
+  top = drawHeading(painter, frame, left, top + kGap, right - left,
+                    units[0] == Unit::Inches
+                        ? QStringLiteral("Holes in the tubes, from one end (tape, 1/16 in)")
+                        : QStringLiteral("Holes in the tubes, from one end (tape, mm)"));
+  painter.setFont(frame.font(kTextSize, true));
+  const Row holeHeads{frame, top, left, right};
+  holeHeads.after(painter, left + kNameLeft, QStringLiteral("Tube"));
+  const QString columns[] = {QStringLiteral("Bolt hole"), QStringLiteral("Centre"),
+                             QStringLiteral("Bolt hole")};
+  for (int c = 0; c < 3; ++c)
+    holeHeads.centred(painter, left + kHoleBlocks + c * kHoleWidth + kHoleTapeEnd, kHoleWidth, columns[c]);
+  top = headsDone(painter, frame, left, right, top);
+  line = 0;
+  for (const Piece& piece : assembly.pieces) {
+    if (piece.leg) continue;
+    const Row row{frame, top, left, right};
+    if (line++ % 2) row.stripe(painter);
+    row.after(painter, left + kNameLeft, QString::fromStdString(piece.name));
+    const double at[] = {assembly.allowance, piece.cut / 2, piece.cut - assembly.allowance};
+    for (int c = 0; c < 3; ++c)
+      drawTape(painter, row, left + kHoleBlocks + c * kHoleWidth + kHoleTapeEnd, units[0], at[c]);
+    top += kRowHeight;
+  }
+  Row{frame, top, left, right}.rule(painter);
+  return top;
 }
 
 }  // namespace quill::ui::plan

@@ -78,7 +78,12 @@ ResultList ResultsMenu::shownResults() const {
   DesignValues scratch;
   const Calculation calculation =
       CalculateFrequency(scratch, form_->shown()->frequencyMHz, form_->shown()->unit);
-  if (calculation.ok()) list.assembly = Assemble(ValuesOf(calculation), SessionElements());
+  if (calculation.ok()) {
+    const Unit unit = form_->shown()->unit;
+    const EndAllowance allowance =
+        choice_ && choice_->allowance ? *choice_->allowance : DefaultAllowance(unit);
+    list.assembly = Assemble(ValuesOf(calculation), SessionElements(), allowance.in(unit));
+  }
   return list;
 }
 
@@ -88,9 +93,32 @@ void ResultsMenu::copyResults() {
   QApplication::clipboard()->setText(QString::fromStdString(text));
 }
 
+bool ResultsMenu::refused(const QString& title) {
+  const std::string refusal = FrequencyRefusal(form_->shown()->frequencyMHz);
+  if (!refusal.empty()) showProblem(title, QString::fromStdString(refusal));
+  return !refusal.empty();
+}
+
+std::optional<Plan> ResultsMenu::plan(const QString& title) {
+  PlanChoice choice = choice_.value_or(PlanChoice{});
+  choice.elements = SessionElements();
+  Plan plan;
+  if (const auto failure =
+          MakePlan(form_->shown()->frequencyMHz, form_->shown()->unit, choice, QLocale(), plan)) {
+    if (failure->error) {
+      emit form_->runTimeError(*failure->error);
+    } else {
+      showProblem(title, failure->refusal);
+    }
+    return std::nullopt;
+  }
+  return plan;
+}
+
 void ResultsMenu::printPlan() {
-  if (!form_->shown()) return;
-  if (!ChoosePlanElements(form_, tr("Print plan"))) return;
+  if (!form_->shown() || refused(tr("Print plan"))) return;
+  choice_ = ChoosePlan(form_, tr("Print plan"), form_->shown()->frequencyMHz, form_->shown()->unit);
+  if (!choice_) return;
   QPrinter printer(QPrinter::HighResolution);
   // Without a printer of the system's, the dialog offers a file: give it
   // the locale's paper. A printer brings its own.
@@ -106,14 +134,10 @@ void ResultsMenu::printPlan() {
 
 bool ResultsMenu::print(QPrinter& printer) {
   if (!form_->shown()) return false;
-  Plan plan;
-  if (const auto error =
-          MakePlan(form_->shown()->frequencyMHz, form_->shown()->unit, SessionElements(), QLocale(), plan)) {
-    emit form_->runTimeError(*error);
-    return false;
-  }
-  printer.setDocName(plan.title);
-  PaintPlan(printer, plan);
+  const std::optional<Plan> made = plan(tr("Print plan"));
+  if (!made) return false;
+  printer.setDocName(made->title);
+  PaintPlan(printer, *made);
   if (printer.printerState() == QPrinter::Error) {
     showProblem(tr("Print plan"), tr("The plan could not be printed."));
     return false;
@@ -122,28 +146,24 @@ bool ResultsMenu::print(QPrinter& printer) {
 }
 
 void ResultsMenu::savePlan() {
-  if (!form_->shown()) return;
-  if (!ChoosePlanElements(form_, tr("Save plan as PDF"))) return;
+  if (!form_->shown() || refused(tr("Save plan as PDF"))) return;
+  choice_ = ChoosePlan(form_, tr("Save plan as PDF"), form_->shown()->frequencyMHz, form_->shown()->unit);
+  if (!choice_) return;
   QFileDialog dialog(form_, tr("Save plan as PDF"));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setNameFilter(tr("PDF files (*.pdf)"));
   dialog.setDefaultSuffix(QStringLiteral("pdf"));
   dialog.setDirectory(io::DefaultSaveFolder());
-  dialog.selectFile(
-      QStringLiteral("quillbeam-%1-MHz.pdf").arg(QString::number(form_->shown()->frequencyMHz)));
+  dialog.selectFile(PlanFileName(form_->shown()->frequencyMHz, SessionElements(), form_->shown()->unit));
   if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
     savePdf(dialog.selectedFiles().first());
 }
 
 bool ResultsMenu::savePdf(const QString& path) {
   if (!form_->shown()) return false;
-  Plan plan;
-  if (const auto error =
-          MakePlan(form_->shown()->frequencyMHz, form_->shown()->unit, SessionElements(), QLocale(), plan)) {
-    emit form_->runTimeError(*error);
-    return false;
-  }
-  const QString problem = WritePlanPdf(plan, path, QLocale());
+  const std::optional<Plan> made = plan(tr("Save plan as PDF"));
+  if (!made) return false;
+  const QString problem = WritePlanPdf(*made, path, QLocale());
   if (!problem.isEmpty()) showProblem(tr("Save plan as PDF"), tr("Could not save %1: %2").arg(path, problem));
   return problem.isEmpty();
 }

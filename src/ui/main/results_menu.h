@@ -2,8 +2,10 @@
 
 #include <QList>
 #include <QObject>
+#include <optional>
 
 #include "calc/results.h"
+#include "ui/main/plan.h"
 
 class Form1;
 class QAction;
@@ -62,10 +64,16 @@ class ResultsMenu : public QObject {
   void popUp(const QPoint& position);
   void enableEntries();
   void showProblem(const QString& title, const QString& text);
+  // Says why no plan is made for the shown frequency, if none is.
+  bool refused(const QString& title);
+  // The plan of what the boxes show, with the plan dialog's last choice
+  // and the session's count; nothing after saying why not.
+  std::optional<Plan> plan(const QString& title);
 
   Form1* form_;
   QMenu* menu_;
   QList<QAction*> entries_;
+  std::optional<PlanChoice> choice_;
 };
 
 }  // namespace quill::ui
