@@ -3,39 +3,15 @@
 #include <QEventLoop>
 #include <QThread>
 #include <QTimer>
-#include <csignal>
+#include <algorithm>
+
+#include "io/necparts.h"
 
 namespace quill::io {
 namespace {
 
 // How often a waiting command line looks for a signal to end.
 constexpr int kSignalCheckMs = 50;
-
-volatile std::sig_atomic_t endingSignal = 0;
-extern "C" void noteBatchEndingSignal(int signal) { endingSignal = signal; }
-
-// While it lives, Ctrl+C, a hang-up or a termination request is only noted,
-// so that every nec2c can be ended and its folder removed before the signal
-// ends the program as it would have.
-class EndingSignals {
- public:
-  EndingSignals() {
-    endingSignal = 0;
-    struct sigaction noting {};
-    noting.sa_handler = noteBatchEndingSignal;
-    sigemptyset(&noting.sa_mask);
-    for (std::size_t i = 0; i < std::size(kSignals); ++i) sigaction(kSignals[i], &noting, &before_[i]);
-  }
-  ~EndingSignals() {
-    for (std::size_t i = 0; i < std::size(kSignals); ++i) sigaction(kSignals[i], &before_[i], nullptr);
-    if (endingSignal != 0) std::raise(endingSignal);
-  }
-  static bool noted() { return endingSignal != 0; }
-
- private:
-  static constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP};
-  struct sigaction before_[std::size(kSignals)]{};
-};
 
 }  // namespace
 
@@ -118,24 +94,27 @@ void NecBatch::ended(Lane& lane, NecOutcome outcome) {
 
 std::vector<NecOutcome> RunNecBatch(const std::vector<NecJob>& jobs, std::chrono::milliseconds limit) {
   std::vector<NecOutcome> outcomes(jobs.size());
-  const EndingSignals noting;
-  QEventLoop loop;
-  NecBatch batch;
-  batch.setTimeLimit(limit);
-  QObject::connect(&batch, &NecBatch::finished, &loop, [&](const std::vector<NecOutcome>& all) {
-    outcomes = all;
-    loop.quit();
-  });
-  QTimer watch;
-  QObject::connect(&watch, &QTimer::timeout, &loop, [&] {
-    if (!EndingSignals::noted()) return;
+  {
+    const detail::EndingSignals noting;
+    QEventLoop loop;
+    NecBatch batch;
+    batch.setTimeLimit(limit);
+    QObject::connect(&batch, &NecBatch::finished, &loop, [&](const std::vector<NecOutcome>& all) {
+      outcomes = all;
+      loop.quit();
+    });
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, &loop, [&] {
+      if (!detail::EndingSignals::noted()) return;
+      batch.stop();
+      loop.quit();
+    });
+    watch.start(kSignalCheckMs);
+    batch.start(jobs);
+    loop.exec();
     batch.stop();
-    loop.quit();
-  });
-  watch.start(kSignalCheckMs);
-  batch.start(jobs);
-  loop.exec();
-  batch.stop();
+  }
+  detail::EndingSignals::endAsAsked();
   return outcomes;
 }
 

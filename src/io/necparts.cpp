@@ -263,4 +263,32 @@ void EndRunsOnSignals() {
   }
 }
 
+namespace {
+// The signal that asked the command line to end while its runs went on, or 0.
+volatile std::sig_atomic_t endingSignal = 0;
+extern "C" void noteEndingSignal(int signal) { endingSignal = signal; }
+}  // namespace
+
+EndingSignals::EndingSignals() {
+  endingSignal = 0;
+  struct sigaction noting {};
+  noting.sa_handler = noteEndingSignal;
+  sigemptyset(&noting.sa_mask);
+  for (std::size_t i = 0; i < std::size(kEndingSignals); ++i) {
+    sigaction(kEndingSignals[i], nullptr, &before_[i]);
+    if (before_[i].sa_handler != SIG_IGN) sigaction(kEndingSignals[i], &noting, nullptr);
+  }
+}
+
+EndingSignals::~EndingSignals() {
+  for (std::size_t i = 0; i < std::size(kEndingSignals); ++i)
+    sigaction(kEndingSignals[i], &before_[i], nullptr);
+}
+
+bool EndingSignals::noted() { return endingSignal != 0; }
+int EndingSignals::signal() { return endingSignal; }
+void EndingSignals::endAsAsked() {
+  if (endingSignal != 0) std::raise(endingSignal);
+}
+
 }  // namespace quill::io::detail

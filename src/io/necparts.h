@@ -11,6 +11,7 @@
 #include <QProcess>
 #include <QString>
 #include <chrono>
+#include <csignal>
 #include <optional>
 #include <string>
 
@@ -110,6 +111,25 @@ class OutputReader {
 // ignored, nor handled already) first end the runs going on and remove
 // their folders. Once; needs a QCoreApplication.
 void EndRunsOnSignals();
+
+// While it lives, a signal that would end the program (Ctrl+C, a hang-up,
+// a termination request, SIGQUIT, SIGALRM, ...) is noted instead, so that
+// the command line can end its nec2c runs and remove their folders first;
+// endAsAsked() then ends the program as the signal would have. A signal
+// ignored at start (nohup) stays ignored.
+class EndingSignals {
+ public:
+  EndingSignals();
+  ~EndingSignals();
+  EndingSignals(const EndingSignals&) = delete;
+  EndingSignals& operator=(const EndingSignals&) = delete;
+  static bool noted();
+  static int signal();  // the signal noted, or 0
+  static void endAsAsked();
+
+ private:
+  struct sigaction before_[12]{};
+};
 
 // The signals that end a program unless handled: all the catchable ones.
 extern const int kEndingSignals[12];

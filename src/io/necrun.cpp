@@ -21,40 +21,6 @@ const QString kNec2c = QStringLiteral("nec2c");
 constexpr const char* kInput = "model.nec";
 constexpr const char* kOutput = "model.out";
 
-// The signal that asked the command line to end while nec2c ran, or 0.
-volatile std::sig_atomic_t endingSignal = 0;
-extern "C" void noteEndingSignal(int signal) { endingSignal = signal; }
-
-// While it lives, a signal that would end the program (Ctrl+C, a hang-up,
-// a termination request, SIGQUIT, SIGALRM, ...) is noted instead, so that
-// nec2c can be ended and the run's folder removed first; then the signal
-// ends the program as it would have. A signal ignored at start (nohup)
-// stays ignored.
-class EndingSignals {
- public:
-  EndingSignals() {
-    endingSignal = 0;
-    struct sigaction noting {};
-    noting.sa_handler = noteEndingSignal;
-    sigemptyset(&noting.sa_mask);
-    for (std::size_t i = 0; i < std::size(detail::kEndingSignals); ++i) {
-      sigaction(detail::kEndingSignals[i], nullptr, &before_[i]);
-      if (before_[i].sa_handler != SIG_IGN) sigaction(detail::kEndingSignals[i], &noting, nullptr);
-    }
-  }
-  ~EndingSignals() {
-    for (std::size_t i = 0; i < std::size(detail::kEndingSignals); ++i)
-      sigaction(detail::kEndingSignals[i], &before_[i], nullptr);
-  }
-  static bool noted() { return endingSignal != 0; }
-  static void endAsAsked() {
-    if (endingSignal != 0) std::raise(endingSignal);
-  }
-
- private:
-  struct sigaction before_[std::size(detail::kEndingSignals)]{};
-};
-
 // A run's folder with the deck in it, or why there is none.
 struct Prepared {
   std::unique_ptr<RunFolder> folder;
@@ -163,7 +129,7 @@ QString NecMissing() { return QStringLiteral("The model needs nec2c: sudo apt in
 NecOutcome RunNec(const NecJob& job, std::chrono::milliseconds limit) {
   NecOutcome outcome;
   {
-    const EndingSignals noting;
+    const detail::EndingSignals noting;
     const auto deadline = std::chrono::steady_clock::now() + limit;
     auto late = [&deadline] { return std::chrono::steady_clock::now() >= deadline; };
     Prepared prepared = prepare(job);
@@ -175,7 +141,7 @@ NecOutcome RunNec(const NecJob& job, std::chrono::milliseconds limit) {
     prepared.folder->setGroup(pid_t(process.processId()));
     detail::ErrorTail errors;
     QElapsedTimer waited;
-    while (process.state() != QProcess::NotRunning && !late() && !EndingSignals::noted()) {
+    while (process.state() != QProcess::NotRunning && !late() && !detail::EndingSignals::noted()) {
       // Waiting for stderr reads it a pipe's worth at a time; once it is
       // closed, only the end is left to wait for.
       waited.start();
@@ -191,10 +157,11 @@ NecOutcome RunNec(const NecJob& job, std::chrono::milliseconds limit) {
     OutputReader::State state = OutputReader::State::Waiting;
     if (!running && !failure) {
       reader.emplace(prepared.folder->file(kOutput));
-      state = reader->readAll(deadline, [] { return EndingSignals::noted(); });
+      state = reader->readAll(deadline, [] { return detail::EndingSignals::noted(); });
     }
-    if (EndingSignals::noted()) {
-      outcome.failure = QStringLiteral("nec2c was stopped by %1.").arg(detail::SignalName(endingSignal));
+    if (detail::EndingSignals::noted()) {
+      outcome.failure =
+          QStringLiteral("nec2c was stopped by %1.").arg(detail::SignalName(detail::EndingSignals::signal()));
     } else if (failure) {
       outcome.failure = *failure;
     } else if (running || state == OutputReader::State::Waiting || state == OutputReader::State::Reading) {
@@ -203,7 +170,7 @@ NecOutcome RunNec(const NecJob& job, std::chrono::milliseconds limit) {
       outcome = result(*reader, state, *prepared.folder, job);
     }
   }  // nec2c has ended, its folder is gone and the signals are as they were
-  EndingSignals::endAsAsked();
+  detail::EndingSignals::endAsAsked();
   return outcome;
 }
 
