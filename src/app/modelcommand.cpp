@@ -12,8 +12,8 @@
 #include "calc/tuningreport.h"
 #include "io/measurementfile.h"
 #include "io/program.h"
-#include "io/tuning.h"
 #include "io/savefile.h"
+#include "io/tuning.h"
 
 namespace quill::app {
 

@@ -142,6 +142,8 @@ class TestModelWindow : public QObject {
   void followsTheCalculation() {
     calculate(form, QStringLiteral("146"));
     ModelWindow* window = open();
+    calculate(form, QStringLiteral("0.5"));  // refused: no tube offered for it
+    QCOMPARE(window->diameter()->text(), QStringLiteral("6"));
     calculate(form, QStringLiteral("432"));
     QCOMPARE(window->diameter()->text(), QStringLiteral("2.03"));
     QTRY_VERIFY_WITH_TIMEOUT(window->results() && window->results()->designFrequencyMHz == 432, kRunMs);

@@ -22,6 +22,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "calc/build.h"
 #include "calc/elements.h"
 #include "calc/format.h"
 #include "calc/necreport.h"
@@ -89,6 +90,9 @@ ModelWindow::ModelWindow(QWidget* parent) : QWidget(parent), run_(new io::NecRun
 
   const int inputWidth = fontMetrics().horizontalAdvance(QString(kInputDigits, QLatin1Char('0')));
   for (QLineEdit* box : {diameter_, reference_}) box->setMaximumWidth(inputWidth);
+  // Room for "10" beside the arrows in every style (Adwaita's are wide).
+  elements_->setMinimumWidth(elements_->sizeHint().width() +
+                             fontMetrics().horizontalAdvance(QStringLiteral("00")));
 
   auto* inputs = new QHBoxLayout;
   auto addInput = [inputs](const QString& name, QWidget* input) {
@@ -215,7 +219,8 @@ void ModelWindow::userSetDiameter() { userDiameter_ = true; }
 
 void ModelWindow::follow(float frequencyMHz) {
   frequencyMHz_ = frequencyMHz;
-  if (!userDiameter_ && frequencyMHz_ > 0) {
+  // No tube is offered for a frequency no antenna is built for.
+  if (!userDiameter_ && FrequencyRefusal(frequencyMHz_).empty()) {
     diameter_->setText(number(nec::DefaultTubeDiameterMm(frequencyMHz_)));
   }
   if (elements_->value() != SessionElements()) {
