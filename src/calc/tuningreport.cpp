@@ -17,6 +17,19 @@ constexpr int kSwrDecimals = 2;
 constexpr int kMhzDecimals = 1;  // as a builder sets an analyser
 constexpr int kMeasuredMhzDecimals = 3;
 
+// `text` with each decimal point between two digits written as `point`.
+std::string withPoint(std::string text, std::string_view point) {
+  if (point == ".") return text;
+  for (std::size_t at = text.find('.'); at != std::string::npos; at = text.find('.', at + 1)) {
+    const auto digit = [&text](std::size_t i) { return i < text.size() && text[i] >= '0' && text[i] <= '9'; };
+    if (at > 0 && digit(at - 1) && digit(at + 1)) {
+      text.replace(at, 1, point);
+      at += point.size() - 1;
+    }
+  }
+  return text;
+}
+
 std::string json(double value) { return std::isfinite(value) ? ShortestText(value) : "null"; }
 std::string mhz(double value) { return FixedText(value, kMhzDecimals); }
 
@@ -66,7 +79,7 @@ std::string swr(double value) { return SwrText(value); }
 
 }  // namespace
 
-std::string TrimSentence(const TrimAnswer& trim) {
+static std::string trimSentence(const TrimAnswer& trim) {
   if (!trim.found) return trim.refusal;
   if (trim.fromMeasurement) {
     return "Measured lowest SWR " + FixedText(trim.fromSwr, kSwrDecimals) + " at " + mhz(trim.fromMHz) +
@@ -86,15 +99,16 @@ std::string TrimSentence(const TrimAnswer& trim) {
          FixedText(before.frontToBackDb, kGainDecimals) + " before).";
 }
 
-std::string MeasuredSentence(const MeasuredListing& measured) {
+std::string MeasuredSentence(const MeasuredListing& measured, std::string_view point) {
   const touchstone::MeasuredPoint& lowest = measured.sweep.lowestSwr();
-  return "Measured lowest SWR " + FixedText(lowest.swr, kSwrDecimals) + " at " +
-         FixedText(lowest.frequencyMHz, kMeasuredMhzDecimals) + " MHz on " +
-         ShortestText(measured.sweep.referenceOhms) + " ohms (" + measured.file + ", " +
-         std::to_string(measured.sweep.points.size()) + " points).";
+  return withPoint("Measured lowest SWR " + FixedText(lowest.swr, kSwrDecimals) + " at " +
+                       FixedText(lowest.frequencyMHz, kMeasuredMhzDecimals) + " MHz on " +
+                       ShortestText(measured.sweep.referenceOhms) + " ohms",
+                   point) +
+         " (" + measured.file + ", " + std::to_string(measured.sweep.points.size()) + " points).";
 }
 
-std::string SpreadSentence(const Spread& spread) {
+static std::string spreadSentence(const Spread& spread) {
   const std::string cut = "\u00b1" + ShortestText(spread.cutMm) + " mm";
   if (spread.copies == 0) {
     return "Cut within " + cut + ": no spread, as nec2c failed on all " + std::to_string(spread.asked) +
@@ -112,6 +126,14 @@ std::string SpreadSentence(const Spread& spread) {
             " copies: nec2c failed on the others.";
   }
   return text;
+}
+
+std::string TrimSentence(const TrimAnswer& trim, std::string_view point) {
+  return withPoint(trimSentence(trim), point);
+}
+
+std::string SpreadSentence(const Spread& spread, std::string_view point) {
+  return withPoint(spreadSentence(spread), point);
 }
 
 std::string TuningAsText(const TrimAnswer* trim, const MeasuredListing* measured, const Spread* spread) {

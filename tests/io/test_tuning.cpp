@@ -9,6 +9,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -113,6 +114,14 @@ class TestTuning : public QObject {
     QVERIFY2(std::abs(off) < 0.003, qPrintable(QString::number(off)));
     QVERIFY(nec::Deck(nec::WithLegsChanged(job.model, trim.legChangeMm), "t").find("CM Trimmed") !=
             std::string::npos);
+    // In a locale with a decimal comma every number takes it; the words stay.
+    const QString point = QString::fromStdString(nec::TrimSentence(trim));
+    const QString comma = QString::fromStdString(nec::TrimSentence(trim, ","));
+    const QRegularExpression decimal(QStringLiteral("\\d\\.\\d"));
+    QVERIFY(point.contains(decimal) && !comma.contains(decimal));
+    QCOMPARE(
+        QString(comma).replace(QRegularExpression(QStringLiteral("(\\d),(\\d)")), QStringLiteral("\\1.\\2")),
+        point);
   }
 
   void measuredTrimFollowsTheMeasurement() {

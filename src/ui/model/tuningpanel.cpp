@@ -28,6 +28,9 @@ QLabel* sentence() {
   return label;
 }
 
+// The window's decimal point, as the summary above writes its numbers.
+std::string point() { return QLocale().decimalPoint().toStdString(); }
+
 void showText(QLabel* label, const std::string& text) {
   label->setText(QString::fromStdString(text));
   label->setVisible(!text.empty());
@@ -173,14 +176,14 @@ void TuningPanel::startSpread() {
 }
 
 void TuningPanel::showLines() {
-  showText(measuredLine_, measured_ ? nec::MeasuredSentence(*measured_) : std::string());
+  showText(measuredLine_, measured_ ? nec::MeasuredSentence(*measured_, point()) : std::string());
   if (trim_) {
-    showText(trimLine_, nec::TrimSentence(*trim_));
+    showText(trimLine_, nec::TrimSentence(*trim_, point()));
   } else if (!trimRun_->running()) {
     trimLine_->hide();
   }
   if (spread_) {
-    showText(spreadLine_, nec::SpreadSentence(*spread_));
+    showText(spreadLine_, nec::SpreadSentence(*spread_, point()));
   } else if (!spreadRun_->running()) {
     spreadLine_->hide();
   }
