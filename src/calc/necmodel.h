@@ -23,6 +23,8 @@ namespace quill::nec {
 // a twentieth of a wavelength, so that the current is nearly constant along
 // each, and no shorter than a few times the wire's radius, below which its
 // results go wrong without a warning.
+// Inches, as the design gives its lengths, in millimetres.
+inline constexpr double kMmPerInch = 25.4;
 inline constexpr double kSegmentsPerWavelength = 20;
 inline constexpr double kShortestSegmentInRadii = 4;
 

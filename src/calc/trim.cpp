@@ -8,7 +8,6 @@ namespace quill::nec {
 namespace {
 
 constexpr double kMmPerMetre = 1000;
-constexpr double kMmPerInch = 25.4;
 constexpr double kSixteenths = 16;
 // A trim is found when its lowest SWR lies this close to the design
 // frequency (a ratio): well inside a sweep step (0.25 %), so that a finer

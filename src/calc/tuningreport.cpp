@@ -9,7 +9,6 @@
 namespace quill::nec {
 namespace {
 
-constexpr double kMmPerInch = 25.4;
 // Below this a leg change reads to the tenth of a mm.
 constexpr double kWholeMmFrom = 10;
 constexpr int kGainDecimals = 2;
