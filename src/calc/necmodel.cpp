@@ -10,7 +10,7 @@
 namespace quill::nec {
 namespace {
 
-constexpr double kMetresPerInch = 0.0254;  // kMmPerInch in metres, written exactly
+constexpr double kMetresPerInch = 0.0254;                  // kMmPerInch in metres, written exactly
 constexpr double kLightMetresPerMicrosecond = 299.792458;  // c, so that c / MHz is metres
 // The thinnest tube, as a fraction of the wavelength: NEC's wire kernel
 // divides by the radius and squares it, and nec2c's numbers turn to NaN on
