@@ -198,6 +198,7 @@ qint64 NecRun::processId() const {
 }
 
 void NecRun::stop() {
+  ++generation_;  // a failure still queued was the run's that ends here
   if (!current_) return;
   const std::unique_ptr<Current> ending = std::move(current_);
   clock_.stop();
@@ -249,7 +250,11 @@ void NecRun::start(const NecJob& job) {
   if (!prepared.folder) {
     // Reported once the caller is back in the event loop, as a run's end is.
     QMetaObject::invokeMethod(
-        this, [this, failure = prepared.failure] { emit failed(failure); }, Qt::QueuedConnection);
+        this,
+        [this, failure = prepared.failure, generation = generation_] {
+          if (generation == generation_) emit failed(failure);
+        },
+        Qt::QueuedConnection);
     return;
   }
   current_ = std::make_unique<Current>();

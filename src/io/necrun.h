@@ -88,6 +88,7 @@ class NecRun : public QObject {
   std::chrono::milliseconds limit_ = kNecTimeLimit;
   QTimer clock_;
   std::unique_ptr<Current> current_;
+  quint64 generation_ = 0;  // counts the runs stopped, so a queued report knows it is stale
 };
 
 }  // namespace quill::io

@@ -198,6 +198,22 @@ class TestModelCommand : public QObject {
                  .arg(fake.folder()));
   }
 
+  // A run that could not start reports once the caller is back in the
+  // event loop; stopped or replaced before then, it reports nothing.
+  void unstartedRunReportsOnlyIfKept() {
+    const QTemporaryDir empty;
+    test::ModelEnvironment environment(empty.path());
+    io::NecRun run;
+    QStringList failures;
+    QObject::connect(&run, &io::NecRun::failed, [&failures](const QString& failure) { failures << failure; });
+    run.start(job());
+    run.stop();
+    run.start(job());
+    run.start(job());
+    QTest::qWait(50);
+    QCOMPARE(failures, QStringList{io::NecMissing()});
+  }
+
   // The time limit covers reading the output: a FIFO that never delivers.
   void silentOutputIsEnded() {
     test::FakeNec2c fake(FakeNec::SilentFifo);
