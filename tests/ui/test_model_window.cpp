@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -168,6 +169,21 @@ class TestModelWindow : public QObject {
     QVERIFY2(window->windowTitle().endsWith(QStringLiteral(" 1296 MHz")), qPrintable(window->windowTitle()));
     const QString lowest = window->summary().last()->text();
     QVERIFY2(lowest.endsWith(QStringLiteral(" at 1331.64 MHz")), qPrintable(lowest));
+  }
+
+  // The spread's progress counts in the locale's digits, as its other
+  // numbers are written.
+  void progressInTheLocalesDigits() {
+    QLocale::setDefault(QLocale(QLocale::Persian, QLocale::Iran));
+    const auto restore = qScopeGuard([before = QLocale()] { QLocale::setDefault(before); });
+    calculate(form, QStringLiteral("146"));
+    ModelWindow* window = open();
+    const QLabel* line = window->tuning()->spreadLine();
+    QTRY_VERIFY_WITH_TIMEOUT(line->text().contains(QStringLiteral(" has run ")), kRunMs);
+    const QRegularExpression counts(
+        QStringLiteral("^Cutting within ±۳ mm: nec2c has run [۰-۹]+ of ۳۲ copies…$"));
+    QVERIFY2(counts.match(line->text()).hasMatch(), qPrintable(line->text()));
+    window->close();
   }
 
   // A bad value says why and runs nothing.

@@ -81,10 +81,10 @@ TuningPanel::TuningPanel(QWidget* parent)
     emit changed();
   });
   connect(spreadRun_, &io::NecBatch::progress, this, [this](int done, int total) {
-    spreadLine_->setText(tr("Cutting within ±%1 mm: nec2c has run %2 of %3 copies…")
-                             .arg(PlainNumber(QLocale(), spreadCut_))
-                             .arg(done)
-                             .arg(total));
+    const QLocale locale;
+    spreadLine_->setText(
+        tr("Cutting within ±%1 mm: nec2c has run %2 of %3 copies…")
+            .arg(PlainNumber(locale, spreadCut_), locale.toString(done), locale.toString(total)));
   });
 }
 
