@@ -16,19 +16,6 @@ constexpr int kSwrDecimals = 2;
 constexpr int kMhzDecimals = 1;  // as a builder sets an analyser
 constexpr int kMeasuredMhzDecimals = 3;
 
-// `text` with each decimal point between two digits written as `point`.
-std::string withPoint(std::string text, std::string_view point) {
-  if (point == ".") return text;
-  for (std::size_t at = text.find('.'); at != std::string::npos; at = text.find('.', at + 1)) {
-    const auto digit = [&text](std::size_t i) { return i < text.size() && text[i] >= '0' && text[i] <= '9'; };
-    if (at > 0 && digit(at - 1) && digit(at + 1)) {
-      text.replace(at, 1, point);
-      at += point.size() - 1;
-    }
-  }
-  return text;
-}
-
 std::string json(double value) { return std::isfinite(value) ? ShortestText(value) : "null"; }
 std::string mhz(double value) { return FixedText(value, kMhzDecimals); }
 
@@ -98,13 +85,43 @@ static std::string trimSentence(const TrimAnswer& trim) {
          FixedText(before.frontToBackDb, kGainDecimals) + " before).";
 }
 
-std::string MeasuredSentence(const MeasuredListing& measured, std::string_view point) {
+std::string WithNumberStyle(std::string_view text, const NumberStyle& style) {
+  const auto digit = [&text](std::size_t i) { return i < text.size() && text[i] >= '0' && text[i] <= '9'; };
+  const auto letter = [&text](std::size_t i) {
+    return i < text.size() && ((text[i] >= 'a' && text[i] <= 'z') || (text[i] >= 'A' && text[i] <= 'Z'));
+  };
+  std::string out;
+  std::size_t at = 0;
+  while (at < text.size()) {
+    if (!digit(at)) {
+      out += text[at++];
+      continue;
+    }
+    // A run of digits and of points between digits: a number, unless a
+    // letter touches it.
+    std::size_t end = at;
+    while (digit(end) || (end < text.size() && text[end] == '.' && digit(end + 1))) ++end;
+    const bool word = (at > 0 && letter(at - 1)) || letter(end);
+    for (std::size_t i = at; i < end; ++i) {
+      if (word) {
+        out += text[i];
+      } else {
+        out += digit(i) ? style.digits[std::size_t(text[i] - '0')] : style.point;
+      }
+    }
+    at = end;
+  }
+  return out;
+}
+
+std::string MeasuredSentence(const MeasuredListing& measured, const NumberStyle& style) {
   const touchstone::MeasuredPoint& lowest = measured.sweep.lowestSwr();
-  return withPoint("Measured lowest SWR " + FixedText(lowest.swr, kSwrDecimals) + " at " +
-                       FixedText(lowest.frequencyMHz, kMeasuredMhzDecimals) + " MHz on " +
-                       ShortestText(measured.sweep.referenceOhms) + " ohms",
-                   point) +
-         " (" + measured.file + ", " + std::to_string(measured.sweep.points.size()) + " points).";
+  return WithNumberStyle("Measured lowest SWR " + FixedText(lowest.swr, kSwrDecimals) + " at " +
+                             FixedText(lowest.frequencyMHz, kMeasuredMhzDecimals) + " MHz on " +
+                             ShortestText(measured.sweep.referenceOhms) + " ohms",
+                         style) +
+         " (" + measured.file + ", " + WithNumberStyle(std::to_string(measured.sweep.points.size()), style) +
+         " points).";
 }
 
 static std::string spreadSentence(const Spread& spread) {
@@ -127,12 +144,12 @@ static std::string spreadSentence(const Spread& spread) {
   return text;
 }
 
-std::string TrimSentence(const TrimAnswer& trim, std::string_view point) {
-  return withPoint(trimSentence(trim), point);
+std::string TrimSentence(const TrimAnswer& trim, const NumberStyle& style) {
+  return WithNumberStyle(trimSentence(trim), style);
 }
 
-std::string SpreadSentence(const Spread& spread, std::string_view point) {
-  return withPoint(spreadSentence(spread), point);
+std::string SpreadSentence(const Spread& spread, const NumberStyle& style) {
+  return WithNumberStyle(spreadSentence(spread), style);
 }
 
 std::string TuningAsText(const TrimAnswer* trim, const MeasuredListing* measured, const Spread* spread) {

@@ -1,8 +1,10 @@
-// The text shown for a value: 7 significant digits and the exponent form.
+// The text shown for a value: 7 significant digits and the exponent form;
+// the numbers of a sentence in a locale's digits.
 #include <QTest>
 #include <limits>
 
 #include "calc/format.h"
+#include "calc/tuningreport.h"
 
 using quill::FormatDimension;
 
@@ -63,6 +65,35 @@ class TestFormat : public QObject {
     QFETCH(QString, separator);
     QFETCH(QString, expected);
     QCOMPARE(QString::fromStdString(FormatDimension(value, separator.toStdString())), expected);
+  }
+
+  // Persian digits and decimal point for every number, and only for numbers.
+  void numbersInTheLocalesDigits_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("decimal") << "at 150.0 MHz."
+                             << "at ۱۵۰٫۰ MHz.";
+    QTest::newRow("sentence's full stop") << "by 29 mm."
+                                          << "by ۲۹ mm.";
+    QTest::newRow("fraction of an inch") << "(1 1/16 in)"
+                                         << "(۱ ۱/۱۶ in)";
+    QTest::newRow("sign") << "±3 mm, -0.5 dB"
+                          << "±۳ mm, -۰٫۵ dB";
+    QTest::newRow("a word's digits") << "nec2c failed on all 32 copies"
+                                     << "nec2c failed on all ۳۲ copies";
+    QTest::newRow("digits at the ends") << "3.5.7"
+                                        << "۳٫۵٫۷";
+    QTest::newRow("point without digits") << ". .5 5. x"
+                                          << ". .۵ ۵. x";
+    QTest::newRow("no numbers") << "none"
+                                << "none";
+  }
+  void numbersInTheLocalesDigits() {
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    const quill::nec::NumberStyle persian{"٫", {"۰", "۱", "۲", "۳", "۴", "۵", "۶", "۷", "۸", "۹"}};
+    QCOMPARE(QString::fromStdString(quill::nec::WithNumberStyle(text.toStdString(), persian)), expected);
+    QCOMPARE(QString::fromStdString(quill::nec::WithNumberStyle(text.toStdString(), {})), text);
   }
 };
 

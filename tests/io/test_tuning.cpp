@@ -116,7 +116,7 @@ class TestTuning : public QObject {
             std::string::npos);
     // In a locale with a decimal comma every number takes it; the words stay.
     const QString point = QString::fromStdString(nec::TrimSentence(trim));
-    const QString comma = QString::fromStdString(nec::TrimSentence(trim, ","));
+    const QString comma = QString::fromStdString(nec::TrimSentence(trim, {",", nec::NumberStyle().digits}));
     const QRegularExpression decimal(QStringLiteral("\\d\\.\\d"));
     QVERIFY(point.contains(decimal) && !comma.contains(decimal));
     QCOMPARE(

@@ -171,13 +171,17 @@ class TestModelWindow : public QObject {
     QVERIFY2(lowest.endsWith(QStringLiteral(" at 1331.64 MHz")), qPrintable(lowest));
   }
 
-  // The spread's progress counts in the locale's digits, as its other
-  // numbers are written.
-  void progressInTheLocalesDigits() {
+  // The tuning lines write their numbers in the locale's digits, as the
+  // summary does; a file's name stays as it is.
+  void tuningInTheLocalesDigits() {
     QLocale::setDefault(QLocale(QLocale::Persian, QLocale::Iran));
     const auto restore = qScopeGuard([before = QLocale()] { QLocale::setDefault(before); });
     calculate(form, QStringLiteral("146"));
     ModelWindow* window = open();
+    QVERIFY(window->tuning()->loadMeasurement(QStringLiteral(QUILL_TEST_DATA "/measured-146mhz-ma75.s1p")));
+    QCOMPARE(window->tuning()->measuredLine()->text(),
+             QStringLiteral("Measured lowest SWR ۱٫۰۶ at ۱۴۷٫۰۹۵ MHz on ۵۰ ohms "
+                            "(measured-146mhz-ma75.s1p, ۴۱ points)."));
     const QLabel* line = window->tuning()->spreadLine();
     QTRY_VERIFY_WITH_TIMEOUT(line->text().contains(QStringLiteral(" has run ")), kRunMs);
     const QRegularExpression counts(

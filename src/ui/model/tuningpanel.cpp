@@ -28,8 +28,16 @@ QLabel* sentence() {
   return label;
 }
 
-// The window's decimal point, as the summary above writes its numbers.
-std::string point() { return QLocale().decimalPoint().toStdString(); }
+// The locale's decimal point and digits, as the summary above writes its
+// numbers.
+nec::NumberStyle numberStyle() {
+  const QLocale locale;
+  nec::NumberStyle style;
+  style.point = locale.decimalPoint().toStdString();
+  for (std::size_t d = 0; d < style.digits.size(); ++d)
+    style.digits[d] = locale.toString(int(d)).toStdString();
+  return style;
+}
 
 void showText(QLabel* label, const std::string& text) {
   label->setText(QString::fromStdString(text));
@@ -176,14 +184,14 @@ void TuningPanel::startSpread() {
 }
 
 void TuningPanel::showLines() {
-  showText(measuredLine_, measured_ ? nec::MeasuredSentence(*measured_, point()) : std::string());
+  showText(measuredLine_, measured_ ? nec::MeasuredSentence(*measured_, numberStyle()) : std::string());
   if (trim_) {
-    showText(trimLine_, nec::TrimSentence(*trim_, point()));
+    showText(trimLine_, nec::TrimSentence(*trim_, numberStyle()));
   } else if (!trimRun_->running()) {
     trimLine_->hide();
   }
   if (spread_) {
-    showText(spreadLine_, nec::SpreadSentence(*spread_, point()));
+    showText(spreadLine_, nec::SpreadSentence(*spread_, numberStyle()));
   } else if (!spreadRun_->running()) {
     spreadLine_->hide();
   }
