@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QRegularExpression>
-#include <QScopeGuard>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -60,6 +59,7 @@ class TestModelWindow : public QObject {
  private slots:
   void initTestCase() { test::SetUpGuiTest(); }
   void init() {
+    QLocale::setDefault(QLocale::c());  // a test's own locale ends with it
     SetSessionElements(kFewestElements);
     form = app::ShowMainWindow();
     QVERIFY(QTest::qWaitForWindowExposed(form));
@@ -162,7 +162,6 @@ class TestModelWindow : public QObject {
   // reads the same in the title, the summary and the plot's label.
   void numbersWithoutGroupSeparators() {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    const auto restore = qScopeGuard([before = QLocale()] { QLocale::setDefault(before); });
     calculate(form, QStringLiteral("1296"));
     ModelWindow* window = open();
     QTRY_VERIFY_WITH_TIMEOUT(window->results(), kRunMs);
@@ -175,7 +174,6 @@ class TestModelWindow : public QObject {
   // summary does; a file's name stays as it is.
   void tuningInTheLocalesDigits() {
     QLocale::setDefault(QLocale(QLocale::Persian, QLocale::Iran));
-    const auto restore = qScopeGuard([before = QLocale()] { QLocale::setDefault(before); });
     calculate(form, QStringLiteral("146"));
     ModelWindow* window = open();
     QVERIFY(window->tuning()->loadMeasurement(QStringLiteral(QUILL_TEST_DATA "/measured-146mhz-ma75.s1p")));
